@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/eventpump.h"
+#include "platform/randomsource.h"
+#include "platform/systemclock.h"
+#include "platform/voice.h"
+#include "platform/waveplayer.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+// Everything the window needs from outside itself. The program fills it with the real
+// services; tests fill it with fakes.
+struct Platform {
+    SystemClock* clock = nullptr;
+    RandomSource* random = nullptr;
+    EventPump* pump = nullptr;
+    WavePlayer* wave = nullptr;
+    // Makes the voice at start-up; called once, with the class name.
+    std::function<VoiceCreation(const QString&)> makeVoice;
+    // Tells the person at the computer about a problem the program carries on through.
+    std::function<void(const QString&)> notice;
+};
