@@ -4,7 +4,8 @@
 #include <memory>
 
 // The speech voice as the window sees it: one call that takes a text and flags.
-class Voice {
+class Voice
+{
 public:
     static constexpr int SVSFlagsAsync = 1;
     static constexpr int SVSFPurgeBeforeSpeak = 2;

@@ -3,7 +3,8 @@
 #include <QByteArray>
 
 // Plays a short wave file in the background.
-class WavePlayer {
+class WavePlayer
+{
 public:
     static constexpr unsigned SND_ASYNC = 1;
     static constexpr unsigned SND_NODEFAULT = 2;

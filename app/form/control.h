@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+// A control of the panel, held as plain data: the window's logic reads and writes these
+// fields, the view paints them. Positions and sizes are twips from the panel's top-left.
+enum class ControlKind { Label, Shape, Line, Image, PictureBox };
+enum class ShapeKind { Circle, RoundedSquare, RoundedRect };
+
+struct FontSpec {
+    QString family;
+    double points = 9.75;
+    bool bold = false;
+};
+
+struct Control {
+    QString name;
+    ControlKind kind = ControlKind::Label;
+
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0; // lines only
+    bool Visible = true;
+
+    // Labels
+    QString Caption;
+    FontSpec font;
+    QColor foreColor = Qt::black;
+    bool centred = false;
+    bool fitsText = false; // otherwise the text wraps inside the box
+
+    // Shapes and lines: outline and line width are in pixels
+    ShapeKind shape = ShapeKind::Circle;
+    std::optional<QColor> fillColor;
+    QColor borderColor = Qt::black;
+    int borderWidth = 1;
+
+    // Images and the picture box
+    QString picture; // resource path
+    std::optional<QColor> backColor;
+    QString toolTip;
+
+    bool takesMouse() const
+    {
+        return kind == ControlKind::Label || kind == ControlKind::Image ||
+               kind == ControlKind::PictureBox;
+    }
+    bool boxContains(float x, float y) const
+    {
+        return x >= Left && x < Left + Width && y >= Top && y < Top + Height;
+    }
+};

@@ -1,0 +1,126 @@
+#include "app/form/controlpainter.h"
+
+#include "app/form/textfit.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPixmapCache>
+
+namespace
+{
+constexpr qreal kTwips = 15.0;
+
+QRectF pixelBox(const Control& c)
+{
+    return {c.Left / kTwips, c.Top / kTwips, c.Width / kTwips, c.Height / kTwips};
+}
+
+// QIcon picks the @2x picture on a high-density screen.
+QPixmap pictureOf(const Control& c, qreal ratio)
+{
+    const QSize size(qRound(c.Width / kTwips), qRound(c.Height / kTwips));
+    const QString key = c.picture + QString::number(ratio);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QIcon(c.picture).pixmap(size, ratio);
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
+// The outline is kept inside the shape's box so a thick rim never spills past it.
+QPainterPath shapePath(const Control& c, qreal inset)
+{
+    QRectF box = pixelBox(c);
+    if (c.shape != ShapeKind::RoundedRect) {
+        const qreal side = std::min(box.width(), box.height());
+        box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+    }
+    box = box.adjusted(inset, inset, -inset, -inset);
+    QPainterPath path;
+    if (c.shape == ShapeKind::Circle)
+        path.addEllipse(box);
+    else if (c.shape == ShapeKind::RoundedSquare)
+        path.addRoundedRect(box, box.width() / 9, box.width() / 9);
+    else
+        path.addRoundedRect(box, 10, 10);
+    return path;
+}
+
+void paintShape(QPainter& p, const Control& c)
+{
+    // Fill and outline share one path so the outline covers the fill's edge entirely.
+    const qreal pen = c.borderWidth;
+    p.setBrush(c.fillColor ? QBrush(*c.fillColor) : QBrush(Qt::NoBrush));
+    p.setPen(QPen(c.borderColor, pen));
+    p.drawPath(shapePath(c, pen / 2));
+}
+
+void paintLine(QPainter& p, const Control& c)
+{
+    p.setPen(QPen(c.borderColor, c.borderWidth, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(c.X1 / kTwips, c.Y1 / kTwips), QPointF(c.X2 / kTwips, c.Y2 / kTwips));
+}
+
+void paintLabel(QPainter& p, const Control& c)
+{
+    if (c.Caption.isEmpty())
+        return;
+    p.setFont(resolveFont(c.font));
+    p.setPen(c.foreColor);
+    int flags = Qt::AlignTop | (c.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    if (!c.fitsText)
+        flags |= Qt::TextWordWrap;
+    // Fitted labels never clip their own text: the box is the text's measured size.
+    QRectF box = pixelBox(c);
+    if (c.fitsText)
+        box.setWidth(box.width() + 1);
+    p.drawText(box, flags, c.Caption);
+}
+
+void paintPicture(QPainter& p, const Control& c)
+{
+    if (c.backColor)
+        p.fillRect(pixelBox(c), *c.backColor);
+    p.drawPixmap(pixelBox(c).topLeft(), pictureOf(c, p.device()->devicePixelRatioF()));
+}
+
+void paintControl(QPainter& p, const Control& c)
+{
+    switch (c.kind) {
+    case ControlKind::Label:
+        paintLabel(p, c);
+        break;
+    case ControlKind::Shape:
+        paintShape(p, c);
+        break;
+    case ControlKind::Line:
+        paintLine(p, c);
+        break;
+    case ControlKind::Image:
+    case ControlKind::PictureBox:
+        paintPicture(p, c);
+        break;
+    }
+}
+} // namespace
+
+void paintPanel(QPainter& painter, const Panel& panel)
+{
+    const QRectF area(0, 0, panel.Width / kTwips, panel.Height / kTwips);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setClipRect(area);
+    painter.fillRect(area, panel.background);
+    const auto& controls = panel.topToBottom();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it)
+        if ((*it)->Visible && it->get() != panel.topmostControl())
+            paintControl(painter, **it);
+    if (const Control* top = panel.topmostControl(); top && top->Visible)
+        paintControl(painter, *top);
+    painter.restore();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/form/control.h"
+
+#include <QFont>
+#include <QSizeF>
+
+// Fonts of the design are Windows fonts; on Linux they come from fontconfig with the
+// nearest free look-alike first in line.
+QFont resolveFont(const FontSpec& spec);
+
+// The size, in twips, of one line of text as drawn in the label's font.
+QSizeF fittedTextSize(const Control& label, const QString& text);
+
+// Replaces a label's text; a label that fits its text takes the new text's size, keeping
+// its centre when it is centred and its left edge otherwise.
+void setCaption(Control& label, const QString& text);

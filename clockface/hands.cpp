@@ -1,0 +1,17 @@
+#include "app/frmclock.h"
+#include "clockface/dialmath.h"
+
+void frmclock::drawHourHand()
+{
+    const TwipPoint end = handEnd(dialCenterX, dialCenterY, hourHandLength, shownHour);
+    Line2->X2 = end.x;
+    Line2->Y2 = end.y;
+}
+
+void frmclock::drawMinuteHand()
+{
+    const TwipPoint end = handEnd(dialCenterX, dialCenterY, minuteHandLength, shownMinuteMark);
+    Line1->X2 = end.x;
+    Line1->Y2 = end.y;
+    showDigitalTime();
+}

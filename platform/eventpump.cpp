@@ -1,0 +1,8 @@
+#include "platform/eventpump.h"
+
+#include <QCoreApplication>
+
+void QtEventPump::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}

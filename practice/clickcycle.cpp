@@ -1,0 +1,38 @@
+#include "app/form/textfit.h"
+#include "app/frmclock.h"
+
+namespace
+{
+// A step of the click handler that fails is skipped; the handler goes on with the next,
+// so a left click always moves the cycle on.
+template <typename Step> void attempt(Step step)
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+} // namespace
+
+void frmclock::lblClickMe_MouseUp(int Button, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    if (Button == 1 && clickState == QLatin1String("get")) {
+        attempt([this] { setCaption(*lblTop, QStringLiteral("Say The Time Outloud")); });
+        attempt([this] { nextTime(); });
+        clickState = QStringLiteral("say");
+    } else if (Button == 1) {
+        attempt([this] { setCaption(*lblTop, QString()); });
+        attempt([this] { lblDigital->Visible = true; });
+        attempt([this] { speakTimePhrase(); });
+        clickState = QStringLiteral("get");
+    } else if (Button == 2) {
+        attempt([this] { sayAltPhrase(); });
+    }
+}
+
+void frmclock::nextTime()
+{
+    play1Tic();
+    advanceTime();
+    lblDigital->Visible = false;
+}

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Chimewise and runs every test: the normal build, the
+# formatting check, then a second build under AddressSanitizer and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh test
+jobs=$(nproc)
+
+echo "== Formatting"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+echo "== Build and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCHIMEWISE_SANITIZE=ON >/dev/null
+cmake --build build-asan -j"$jobs"
+ctest --test-dir build-asan --output-on-failure -j"$jobs"

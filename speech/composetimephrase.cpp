@@ -1,0 +1,13 @@
+#include "app/frmclock.h"
+#include "speech/timephrase.h"
+
+void frmclock::composeTimePhrase()
+{
+    const std::optional<ComposedTime> composed = composeTimePhraseFor(shownHour, shownMinuteMark);
+    if (!composed)
+        return;
+    shownHour = composed->shownHour;
+    shownMinuteMark = composed->shownMinuteMark;
+    timePhrase = composed->timePhrase;
+    altTimePhrase = composed->altTimePhrase;
+}

@@ -1,0 +1,201 @@
+// The window as it stands after start-up: its controls, its geometry, what a mouse press
+// lands on, and what it looks like.
+#include "clockface/dialmath.h"
+#include "tests/support/clockfixture.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtTest>
+
+class WindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void designVisibility_data();
+    void designVisibility();
+    void startupPlacesDialAndHands();
+    void panelIsCentredUnscaled();
+    void numeralsCentredOnTheirRingPoints();
+    void hitTest_data();
+    void hitTest();
+    void closeBoxHasItsToolTip();
+    void pixels_data();
+    void pixels();
+    void numeralIsDrawnInsideItsBox();
+};
+
+void WindowTest::designVisibility_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("random marker") << "shpRandom" << true;
+    QTest::newRow("quarter marker") << "shpQuarter" << true;
+    QTest::newRow("order marker") << "shpOrder" << false;
+    QTest::newRow("hour marker") << "shpHour" << false;
+    QTest::newRow("half marker") << "shpHalf" << false;
+    QTest::newRow("5 minute marker") << "shp5min" << false;
+    QTest::newRow("readout") << "lblDigital" << false;
+    QTest::newRow("readout frame") << "Shape2" << true;
+}
+
+void WindowTest::designVisibility()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, visible);
+    ClockFixture fixture;
+    const Control* control = fixture.window->panel().find(name);
+    QVERIFY(control);
+    QCOMPARE(control->Visible, visible);
+}
+
+void WindowTest::startupPlacesDialAndHands()
+{
+    ClockFixture fixture(14, 7);
+    frmclock& w = fixture.load();
+    QCOMPARE(w.dialCenterX, 4560.0f);
+    QCOMPARE(w.dialCenterY, 6142.5f);
+    QCOMPARE(w.dialRadius, 3600.0f);
+    QCOMPARE(w.minuteHandLength, 2880.0);
+    QCOMPARE(w.hourHandLength, 1800.0);
+    QCOMPARE(w.shapeClock->Left, 960.0f);
+    QCOMPARE(w.shapeClock->Top, 1800.0f);
+    QCOMPARE(w.Shape1->Left + w.Shape1->Width / 2, 4560.0f);
+    QCOMPARE(w.Shape1->Top + w.Shape1->Height / 2, 6142.5f);
+    for (const Control* hand : {w.Line1, w.Line2}) {
+        QCOMPARE(hand->X1, 4560.0f);
+        QCOMPARE(hand->Y1, 6142.5f);
+    }
+    // The hands keep the time read at start-up (14:07); the announcement reuses the
+    // variables afterwards but never moves the hands.
+    const TwipPoint minuteTip = handEnd(4560, 6142.5, 2880, 1.4);
+    QCOMPARE(w.Line1->X2, minuteTip.x);
+    QCOMPARE(w.Line1->Y2, minuteTip.y);
+    const TwipPoint hourTip = handEnd(4560, 6142.5, 1800, 14 + 7 / 60.0);
+    QCOMPARE(w.Line2->X2, hourTip.x);
+    QCOMPARE(w.Line2->Y2, hourTip.y);
+    QCOMPARE(w.sequenceStep, 1);
+    QCOMPARE(w.clickState, QStringLiteral("get"));
+    QCOMPARE(w.orderMode, QStringLiteral("random"));
+    QCOMPARE(w.precisionMode, QStringLiteral("quarter"));
+    QCOMPARE(w.lblTop->Caption, QString());
+}
+
+void WindowTest::panelIsCentredUnscaled()
+{
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    QCOMPARE(w.geometry().size(), screen);
+    QCOMPARE(w.panel().Left, static_cast<float>(screen.width() / 2.0 - 745 / 2.0));
+    QCOMPARE(w.panel().Top, static_cast<float>(screen.height() / 2.0 - 705 / 2.0));
+    QCOMPARE(w.panel().Width, 11175.0f);
+    QCOMPARE(w.panel().Height, 10575.0f);
+}
+
+void WindowTest::numeralsCentredOnTheirRingPoints()
+{
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    const Control* numerals[] = {w.n1, w.n2, w.n3, w.n4,  w.n5,  w.n6,
+                                 w.n7, w.n8, w.n9, w.n10, w.n11, w.n12};
+    for (int k = 1; k <= 12; ++k) {
+        const Control* n = numerals[k - 1];
+        const TwipPoint tip = handEnd(w.dialCenterX, w.dialCenterY, w.minuteHandLength, k);
+        QVERIFY2(qAbs(n->Left + n->Width / 2 - tip.x) < 0.01f, qPrintable(n->name));
+        QVERIFY2(qAbs(n->Top + n->Height / 2 - tip.y) < 0.01f, qPrintable(n->name));
+        QVERIFY2(n->Width > 0 && n->Height > 0, qPrintable(n->name));
+    }
+}
+
+void WindowTest::hitTest_data()
+{
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    QTest::addColumn<QString>("expected"); // empty: nothing that takes the mouse
+    QTest::newRow("dial's left strip") << 1000.f << 6000.f << "";
+    QTest::newRow("dial face") << 3000.f << 4000.f << "lblClickMe";
+    QTest::newRow("prompt on the dial") << 4605.f << 5270.f << "lblClickMe";
+    QTest::newRow("numeral 3") << 7440.f << 6142.f << "lblClickMe";
+    QTest::newRow("minute hand") << 4800.f << 5000.f << "lblClickMe";
+    QTest::newRow("caption 1/4 Hour") << 9500.f << 6990.f << "lblQuarter";
+    QTest::newRow("caption Random") << 9400.f << 3600.f << "lblRandom";
+    QTest::newRow("caption 5 minute") << 9500.f << 7750.f << "lbl5min";
+    QTest::newRow("far right of Random button") << 10550.f << 3600.f << "Image2";
+    QTest::newRow("bottom edge of Random button") << 9000.f << 3830.f << "Image2";
+    QTest::newRow("far right of Hour button") << 10500.f << 5700.f << "Image1";
+    QTest::newRow("Random marker dot") << 8625.f << 3570.f << "";
+    QTest::newRow("1/4 Hour marker dot") << 8625.f << 7020.f << "";
+    QTest::newRow("close cross") << 10365.f << 765.f << "Picture1";
+    QTest::newRow("bare panel") << 500.f << 500.f << "";
+    QTest::newRow("outside the panel") << -100.f << 500.f << "";
+}
+
+void WindowTest::hitTest()
+{
+    QFETCH(float, x);
+    QFETCH(float, y);
+    QFETCH(QString, expected);
+    ClockFixture fixture;
+    fixture.load();
+    const Control* hit = fixture.window->panel().hitTest(x, y);
+    QCOMPARE(hit ? hit->name : QString(), expected);
+}
+
+void WindowTest::closeBoxHasItsToolTip()
+{
+    ClockFixture fixture;
+    QCOMPARE(fixture.window->Picture1->toolTip, QStringLiteral("Click to close program"));
+    QCOMPARE(fixture.window->Picture1->Width, 570.0f);
+}
+
+struct Expect {
+    int r, g, b;
+};
+Q_DECLARE_METATYPE(Expect)
+
+void WindowTest::pixels_data()
+{
+    // Points in panel twips, for the clock started at 3:00 (hour hand to the 3, minute
+    // hand to the 12).
+    QTest::addColumn<QPointF>("twips");
+    QTest::addColumn<Expect>("colour");
+    QTest::newRow("panel") << QPointF(300, 9000) << Expect{0, 64, 0};
+    QTest::newRow("dial face") << QPointF(3000, 8000) << Expect{255, 255, 255};
+    QTest::newRow("rim") << QPointF(960 + 120, 6142.5) << Expect{128, 0, 0};
+    QTest::newRow("minute hand near its tip") << QPointF(4560, 3500) << Expect{0, 0, 192};
+    QTest::newRow("hour hand near its tip") << QPointF(6200, 6142.5) << Expect{128, 0, 0};
+    QTest::newRow("centre pin") << QPointF(4560 - 60, 6142.5 + 60) << Expect{128, 0, 0};
+}
+
+void WindowTest::pixels()
+{
+    QFETCH(QPointF, twips);
+    QFETCH(Expect, colour);
+    ClockFixture fixture(3, 0);
+    fixture.load();
+    const QImage shot = fixture.window->grab().toImage();
+    const QColor got = shot.pixelColor(fixture.at(twips.x(), twips.y()));
+    QVERIFY2(qAbs(got.red() - colour.r) <= 8 && qAbs(got.green() - colour.g) <= 8 &&
+                 qAbs(got.blue() - colour.b) <= 8,
+             qPrintable(QStringLiteral("got %1").arg(got.name())));
+    QCOMPARE(shot.pixelColor(2, shot.height() - 3), QColor(Qt::black));
+}
+
+void WindowTest::numeralIsDrawnInsideItsBox()
+{
+    ClockFixture fixture(3, 0);
+    frmclock& w = fixture.load();
+    const QImage shot = w.grab().toImage();
+    for (const Control* n : {w.n3, w.n12, w.n7}) {
+        const QRect box(fixture.at(n->Left, n->Top),
+                        fixture.at(n->Left + n->Width, n->Top + n->Height));
+        int dark = 0;
+        for (int y = box.top(); y < box.bottom(); ++y)
+            for (int x = box.left(); x < box.right(); ++x)
+                dark += qGray(shot.pixel(x, y)) < 80;
+        QVERIFY2(dark > 20, qPrintable(n->name));
+    }
+}
+
+QTEST_MAIN(WindowTest)
+#include "test_window.moc"
