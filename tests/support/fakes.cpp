@@ -1,5 +1,7 @@
 #include "tests/support/fakes.h"
 
+#include <stdexcept>
+
 int FakeClock::hour()
 {
     readings << QStringLiteral("hour");
@@ -15,6 +17,8 @@ int FakeClock::minute()
 float FakeRandom::next()
 {
     ++draws;
+    if (failing)
+        throw std::runtime_error("random source failed");
     return script.isEmpty() ? fallback : script.takeFirst();
 }
 
@@ -34,8 +38,14 @@ static QStringList withPrefix(const QStringList& events, const QString& prefix)
     return out;
 }
 
-QStringList SoundLog::spoken() const { return withPrefix(events, QStringLiteral("speak:")); }
-QStringList SoundLog::waves() const { return withPrefix(events, QStringLiteral("wave:")); }
+QStringList SoundLog::spoken() const
+{
+    return withPrefix(events, QStringLiteral("speak:"));
+}
+QStringList SoundLog::waves() const
+{
+    return withPrefix(events, QStringLiteral("wave:"));
+}
 
 int FakeVoice::Speak(const QString& text, int f)
 {

@@ -10,7 +10,8 @@
 #include <functional>
 
 // Readings are taken from the queue; when it runs dry the fixed time answers.
-class FakeClock : public SystemClock {
+class FakeClock : public SystemClock
+{
 public:
     FakeClock(int h = 14, int m = 7) : fixedHour(h), fixedMinute(m) {}
     void set(int h, int m) { fixedHour = h, fixedMinute = m; }
@@ -22,18 +23,21 @@ public:
     int fixedHour, fixedMinute;
 };
 
-class FakeRandom : public RandomSource {
+class FakeRandom : public RandomSource
+{
 public:
     void reseedFromTimer() override { ++reseeds; }
     float next() override;
 
     QList<float> script; // consumed first; then `fallback`
     float fallback = 0.0f;
+    bool failing = false; // next() throws, as a broken source would
     int reseeds = 0;
     int draws = 0;
 };
 
-class CountingPump : public EventPump {
+class CountingPump : public EventPump
+{
 public:
     void processPendingEvents() override;
 
@@ -48,7 +52,8 @@ struct SoundLog {
     QStringList waves() const;
 };
 
-class FakeVoice : public Voice {
+class FakeVoice : public Voice
+{
 public:
     explicit FakeVoice(SoundLog& log) : log(log) {}
     int Speak(const QString& text, int flags) override;
@@ -56,7 +61,8 @@ public:
     QList<int> flags;
 };
 
-class FakeWavePlayer : public WavePlayer {
+class FakeWavePlayer : public WavePlayer
+{
 public:
     explicit FakeWavePlayer(SoundLog& log) : log(log) {}
     bool sndPlaySoundA(const QByteArray& path, unsigned flags) override;

@@ -1,0 +1,181 @@
+// The click-the-clock cycle: which click does what in each state.
+#include "tests/support/clockfixture.h"
+
+#include <QtTest>
+
+class ClickCycleTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void transitions_data();
+    void transitions();
+    void rightClickBeforePracticeSpeaksEmptyText();
+    void modifiersDoNotMatter_data();
+    void modifiersDoNotMatter();
+    void doubleClickShowsAndReveals();
+    void failingStepIsSkipped();
+    void precisionChangeWhileAskingRevealsTwelve();
+    void firstClickDrawsRandomQuarter();
+};
+
+namespace
+{
+// Puts the window into a known question: 3:15 composed, state as asked.
+void prepare(frmclock& w, const QString& state)
+{
+    w.shownHour = 3.25;
+    w.shownMinuteMark = 3;
+    w.drawHourHand();
+    w.drawMinuteHand();
+    w.composeTimePhrase();
+    w.clickState = state;
+    w.lblDigital->Visible = state == QLatin1String("get");
+    w.lblTop->Caption = state == QLatin1String("get") ? QString() : "Say The Time Outloud";
+}
+} // namespace
+
+void ClickCycleTest::transitions_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("nextState");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<bool>("readoutVisible");
+    QTest::addColumn<QStringList>("heard");
+    const QStringList tick{"wave:sounds\\1tic.wav"};
+    QTest::newRow("get, left") << "get" << 1 << "say"
+                               << "Say The Time Outloud" << false << tick;
+    QTest::newRow("say, left") << "say" << 1 << "get"
+                               << "" << true << QStringList{"speak: 3 15"};
+    QTest::newRow("get, right") << "get" << 2 << "get"
+                                << "" << true << QStringList{"speak:quarter after  3"};
+    QTest::newRow("say, right") << "say" << 2 << "say"
+                                << "Say The Time Outloud" << false
+                                << QStringList{"speak:quarter after  3"};
+    QTest::newRow("get, middle") << "get" << 4 << "get"
+                                 << "" << true << QStringList{};
+    QTest::newRow("say, middle") << "say" << 4 << "say"
+                                 << "Say The Time Outloud" << false << QStringList{};
+    QTest::newRow("say, back button") << "say" << 8 << "say"
+                                      << "Say The Time Outloud" << false << QStringList{};
+    QTest::newRow("odd state, left") << "GET" << 1 << "get"
+                                     << "" << true << QStringList{"speak: 3 15"};
+}
+
+void ClickCycleTest::transitions()
+{
+    QFETCH(QString, state);
+    QFETCH(int, button);
+    QFETCH(QString, nextState);
+    QFETCH(QString, prompt);
+    QFETCH(bool, readoutVisible);
+    QFETCH(QStringList, heard);
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    prepare(w, state);
+    fixture.fakes.sounds.events.clear();
+    w.lblClickMe_MouseUp(button, 0, 100, 100);
+    QCOMPARE(w.clickState, nextState);
+    QCOMPARE(w.lblTop->Caption, prompt);
+    QCOMPARE(w.lblDigital->Visible, readoutVisible);
+    QCOMPARE(fixture.fakes.sounds.events, heard);
+}
+
+void ClickCycleTest::rightClickBeforePracticeSpeaksEmptyText()
+{
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    fixture.fakes.sounds.events.clear();
+    QTest::mouseClick(&w, Qt::RightButton, {}, fixture.middleOf(w.lblClickMe));
+    QCOMPARE(fixture.fakes.sounds.events, QStringList({"speak:"}));
+    QCOMPARE(w.clickState, QStringLiteral("get"));
+}
+
+void ClickCycleTest::modifiersDoNotMatter_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("none") << Qt::KeyboardModifiers();
+    QTest::newRow("shift") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("alt") << Qt::KeyboardModifiers(Qt::AltModifier);
+}
+
+void ClickCycleTest::modifiersDoNotMatter()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    fixture.fakes.random.fallback = 0.5f; // 6:00 in quarter precision
+    QTest::mouseClick(&w, Qt::LeftButton, modifiers, fixture.middleOf(w.lblClickMe));
+    QCOMPARE(w.clickState, QStringLiteral("say"));
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("06:00"));
+    QTest::mouseClick(&w, Qt::MiddleButton, modifiers, fixture.middleOf(w.lblClickMe));
+    QCOMPARE(w.clickState, QStringLiteral("say"));
+    QTest::mouseClick(&w, Qt::LeftButton, modifiers, fixture.middleOf(w.lblClickMe));
+    QCOMPARE(w.clickState, QStringLiteral("get"));
+    QCOMPARE(fixture.fakes.sounds.spoken().last(), QStringLiteral(" 6 o clock"));
+}
+
+void ClickCycleTest::doubleClickShowsAndReveals()
+{
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    fixture.fakes.sounds.events.clear();
+    // What a window system delivers for a double click: press, release, double-click
+    // press, release.
+    const QPoint at = fixture.middleOf(w.lblClickMe);
+    QTest::mousePress(&w, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(&w, Qt::LeftButton, {}, at);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, w.mapToGlobal(at), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &second);
+    QTest::mouseRelease(&w, Qt::LeftButton, {}, at);
+    QCOMPARE(w.clickState, QStringLiteral("get"));
+    QVERIFY(w.lblDigital->Visible);
+    QCOMPARE(fixture.fakes.sounds.events.size(), 2);
+    QCOMPARE(fixture.fakes.sounds.events.first(), QStringLiteral("wave:sounds\\1tic.wav"));
+    QCOMPARE(fixture.fakes.sounds.events.last(), QStringLiteral("speak:") + w.timePhrase);
+}
+
+void ClickCycleTest::failingStepIsSkipped()
+{
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    fixture.fakes.random.failing = true;
+    w.lblClickMe_MouseUp(1, 0, 0, 0);
+    // The step died inside nextTime: the readout was never hidden, the cycle moved on.
+    QCOMPARE(w.clickState, QStringLiteral("say"));
+    QCOMPARE(w.lblTop->Caption, QStringLiteral("Say The Time Outloud"));
+    QVERIFY(w.lblDigital->Visible);
+    QCOMPARE(fixture.fakes.sounds.waves().last(), QStringLiteral("sounds\\1tic.wav"));
+}
+
+void ClickCycleTest::precisionChangeWhileAskingRevealsTwelve()
+{
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    w.lblOrder_Click();
+    w.lblClickMe_MouseUp(1, 0, 0, 0); // 12:15 asked
+    w.lblHalf_Click();
+    QVERIFY(!w.lblDigital->Visible);
+    w.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:00"));
+    QCOMPARE(fixture.fakes.sounds.spoken().last(), QStringLiteral(" 12 o clock"));
+    w.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:30"));
+}
+
+void ClickCycleTest::firstClickDrawsRandomQuarter()
+{
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    fixture.fakes.random.script = {0.3f}; // slot 14 of 48: 3:30
+    w.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(fixture.fakes.random.reseeds, 1);
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("03:30"));
+    QCOMPARE(w.timePhrase, QStringLiteral(" 3 30"));
+    QCOMPARE(w.altTimePhrase, QStringLiteral("half past  3"));
+}
+
+QTEST_MAIN(ClickCycleTest)
+#include "test_clickcycle.moc"

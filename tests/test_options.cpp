@@ -1,0 +1,246 @@
+// The order and precision options, and the practice they set up, seen through the window:
+// markers, settings, confirmations, the reset to twelve and whole in-order cycles.
+#include "tests/support/clockfixture.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+using Handler = void (frmclock::*)();
+Q_DECLARE_METATYPE(Handler)
+
+class OptionsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void eachOption_data();
+    void eachOption();
+    void randomKeepsTheShownTime();
+    void markersAlwaysMatchSettings();
+    void inOrderCycles_data();
+    void inOrderCycles();
+    void realRandomOnlyLegalTimesAndAllOfThem_data();
+    void realRandomOnlyLegalTimesAndAllOfThem();
+};
+
+namespace
+{
+QString twoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+// The answer for h:m, spelled out the long way round.
+QString digitalPhrase(int h, int m)
+{
+    if (m == 0)
+        return QStringLiteral(" %1 o clock").arg(h);
+    if (m == 5)
+        return QStringLiteral(" %1 oh 5").arg(h);
+    return QStringLiteral(" %1 %2").arg(h).arg(m);
+}
+
+QString wordedPhrase(int h, int m)
+{
+    const int next = h == 12 ? 1 : h + 1;
+    if (m == 0)
+        return QStringLiteral(" %1 o clock").arg(h);
+    if (m == 15)
+        return QStringLiteral("quarter after  %1").arg(h);
+    if (m == 30)
+        return QStringLiteral("half past  %1").arg(h);
+    if (m == 45)
+        return QStringLiteral("quarter to %1").arg(next);
+    if (m < 30)
+        return QStringLiteral("%1 minutes after  %2").arg(m).arg(h);
+    return QStringLiteral("%1 minutes to %2").arg(60 - m).arg(next);
+}
+
+QList<const Control*> visibleMarkers(const frmclock& w)
+{
+    QList<const Control*> out;
+    for (const Control* m :
+         {w.shpRandom, w.shpOrder, w.shpHour, w.shpHalf, w.shpQuarter, w.shp5min})
+        if (m->Visible)
+            out << m;
+    return out;
+}
+} // namespace
+
+void OptionsTest::eachOption_data()
+{
+    QTest::addColumn<Handler>("handler");
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QString>("precision");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<bool>("resets");
+    QTest::addColumn<QStringList>("markers");
+    QTest::newRow("In Order") << &frmclock::lblOrder_Click << "sequence"
+                              << "quarter"
+                              << "in order" << true << QStringList{"shpOrder", "shpQuarter"};
+    QTest::newRow("Random") << &frmclock::lblRandom_Click << "random"
+                            << "quarter"
+                            << "random order" << false << QStringList{"shpRandom", "shpQuarter"};
+    QTest::newRow("Hour") << &frmclock::lblHour_Click << "sequence"
+                          << "hour"
+                          << "hourly" << true << QStringList{"shpOrder", "shpHour"};
+    QTest::newRow("1/2 Hour") << &frmclock::lblHalf_Click << "sequence"
+                              << "half"
+                              << "half hour" << true << QStringList{"shpOrder", "shpHalf"};
+    QTest::newRow("1/4 Hour") << &frmclock::lblQuarter_Click << "sequence"
+                              << "quarter"
+                              << "quarter hour" << true << QStringList{"shpOrder", "shpQuarter"};
+    QTest::newRow("5 minute") << &frmclock::lbl5min_Click << "sequence"
+                              << "5min"
+                              << " 5 minute precision" << true
+                              << QStringList{"shpOrder", "shp5min"};
+}
+
+void OptionsTest::eachOption()
+{
+    QFETCH(Handler, handler);
+    QFETCH(QString, order);
+    QFETCH(QString, precision);
+    QFETCH(QString, spoken);
+    QFETCH(bool, resets);
+    QFETCH(QStringList, markers);
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    if (handler != &frmclock::lblRandom_Click)
+        w.lblOrder_Click();
+    for (int i = 0; i < 3; ++i) // in order: 12:15, 12:30, 12:45
+        w.lblClickMe_MouseUp(1, 0, 0, 0), w.lblClickMe_MouseUp(1, 0, 0, 0);
+    const QString before = w.lblDigital->Caption;
+    fixture.fakes.sounds.events.clear();
+    (w.*handler)();
+    QCOMPARE(w.orderMode, order);
+    QCOMPARE(w.precisionMode, precision);
+    QCOMPARE(fixture.fakes.sounds.events, QStringList({"speak:" + spoken}));
+    QStringList shown;
+    for (const Control* m : visibleMarkers(w))
+        shown << m->name;
+    shown.sort();
+    markers.sort();
+    QCOMPARE(shown, markers);
+    QCOMPARE(w.clickState, QStringLiteral("get"));
+    if (resets) {
+        QCOMPARE(w.sequenceStep, 1);
+        QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:00"));
+        QCOMPARE(w.timePhrase, QStringLiteral(" 12 o clock"));
+        QCOMPARE(w.altTimePhrase, QStringLiteral(" 12 o clock"));
+        QCOMPARE(w.shownHour, 12.0);
+        QCOMPARE(w.Line1->X2, w.dialCenterX);
+        QCOMPARE(w.Line2->X2, w.dialCenterX);
+    } else {
+        QCOMPARE(w.lblDigital->Caption, before);
+    }
+}
+
+void OptionsTest::randomKeepsTheShownTime()
+{
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    w.lblOrder_Click();
+    for (int i = 0; i < 15; ++i) // the 15th in-order quarter is 3:45
+        w.lblClickMe_MouseUp(1, 0, 0, 0), w.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("03:45"));
+    w.lblRandom_Click();
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("03:45"));
+    QCOMPARE(w.sequenceStep, 16);
+    w.lblOrder_Click();
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:00"));
+    w.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:15"));
+}
+
+void OptionsTest::markersAlwaysMatchSettings()
+{
+    const Handler handlers[] = {&frmclock::lblOrder_Click,   &frmclock::lblRandom_Click,
+                                &frmclock::lblHour_Click,    &frmclock::lblHalf_Click,
+                                &frmclock::lblQuarter_Click, &frmclock::lbl5min_Click};
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    QRandomGenerator dice(20261207);
+    for (int i = 0; i < 2000; ++i) {
+        (w.*handlers[dice.bounded(6)])();
+        const QList<const Control*> shown = visibleMarkers(w);
+        QCOMPARE(shown.size(), 2);
+        const QString order = w.orderMode == QLatin1String("random") ? "shpRandom" : "shpOrder";
+        const QHash<QString, QString> precision{{"hour", "shpHour"},
+                                                {"half", "shpHalf"},
+                                                {"quarter", "shpQuarter"},
+                                                {"5min", "shp5min"}};
+        QVERIFY(shown.contains(w.panel().find(order)));
+        QVERIFY(shown.contains(w.panel().find(precision.value(w.precisionMode))));
+    }
+}
+
+void OptionsTest::inOrderCycles_data()
+{
+    QTest::addColumn<Handler>("option");
+    QTest::addColumn<int>("perHour");
+    QTest::newRow("hour") << &frmclock::lblHour_Click << 1;
+    QTest::newRow("half") << &frmclock::lblHalf_Click << 2;
+    QTest::newRow("quarter") << &frmclock::lblQuarter_Click << 4;
+    QTest::newRow("5min") << &frmclock::lbl5min_Click << 12;
+}
+
+void OptionsTest::inOrderCycles()
+{
+    QFETCH(Handler, option);
+    QFETCH(int, perHour);
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    w.lblOrder_Click();
+    (w.*option)();
+    const int n = 12 * perHour;
+    for (int i = 1; i <= n + 1; ++i) {
+        w.lblClickMe_MouseUp(1, 0, 0, 0);
+        w.lblClickMe_MouseUp(1, 0, 0, 0);
+        const int slot = (i - 1) % n + 1;
+        const int minutes = slot * 60 / perHour;
+        const int h = minutes / 60 == 0 ? 12 : minutes / 60;
+        const int m = minutes % 60;
+        const QString at = QStringLiteral("step %1").arg(i);
+        QVERIFY2(w.lblDigital->Caption == twoDigits(h) + ":" + twoDigits(m),
+                 qPrintable(at + " " + w.lblDigital->Caption));
+        QVERIFY2(w.timePhrase == digitalPhrase(h, m), qPrintable(at + " " + w.timePhrase));
+        QVERIFY2(w.altTimePhrase == wordedPhrase(h, m), qPrintable(at + " " + w.altTimePhrase));
+        QVERIFY(w.sequenceStep >= 1 && w.sequenceStep <= n);
+    }
+}
+
+void OptionsTest::realRandomOnlyLegalTimesAndAllOfThem_data()
+{
+    QTest::addColumn<Handler>("option");
+    QTest::addColumn<int>("perHour");
+    QTest::newRow("hour") << &frmclock::lblHour_Click << 1;
+    QTest::newRow("half") << &frmclock::lblHalf_Click << 2;
+    QTest::newRow("quarter") << &frmclock::lblQuarter_Click << 4;
+    QTest::newRow("5min") << &frmclock::lbl5min_Click << 12;
+}
+
+void OptionsTest::realRandomOnlyLegalTimesAndAllOfThem()
+{
+    QFETCH(Handler, option);
+    QFETCH(int, perHour);
+    TimerSeededRandom real;
+    ClockFixture fixture;
+    fixture.fakes.platform.random = &real;
+    fixture.window = std::make_unique<frmclock>(fixture.fakes.platform);
+    frmclock& w = fixture.load();
+    (w.*option)();
+    QSet<QString> seen;
+    const int step = 60 / perHour;
+    for (int i = 0; i < 4000; ++i) {
+        w.lblClickMe_MouseUp(1, 0, 0, 0);
+        w.lblClickMe_MouseUp(1, 0, 0, 0);
+        const QString caption = w.lblDigital->Caption;
+        const int h = caption.left(2).toInt(), m = caption.mid(3).toInt();
+        QVERIFY2(h >= 1 && h <= 12 && m % step == 0 && m < 60, qPrintable(caption));
+        seen.insert(caption);
+    }
+    QCOMPARE(seen.size(), 12 * perHour);
+}
+
+QTEST_MAIN(OptionsTest)
+#include "test_options.moc"
