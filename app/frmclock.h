@@ -103,6 +103,7 @@ protected:
 private:
     void createControls();
     void bindControls();
+    void describeForScreenReaders();
     void stepInOrder(int perHour, int cycleLength);
     void stepRandomSlot(int perHour, int cycleLength, bool roundMark);
     void choosePrecision(Control* marker, const QString& mode, const QString& confirmation);

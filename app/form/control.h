@@ -8,6 +8,8 @@
 // fields, the view paints them. Positions and sizes are twips from the panel's top-left.
 enum class ControlKind { Label, Shape, Line, Image, PictureBox };
 enum class ShapeKind { Circle, RoundedSquare, RoundedRect };
+// What a screen reader is told a control is; None keeps it out of the accessible tree.
+enum class AccessibleRole { None, Clock, Button, RadioButton };
 
 struct FontSpec {
     QString family;
@@ -40,6 +42,11 @@ struct Control {
     QString picture; // resource path
     std::optional<QColor> backColor;
     QString toolTip;
+
+    // For screen readers
+    AccessibleRole accessibleRole = AccessibleRole::None;
+    QString accessibleName;
+    const Control* checkedBy = nullptr; // a radio button is checked while this is visible
 
     bool takesMouse() const
     {

@@ -1,7 +1,9 @@
 #include "app/form/formview.h"
 
 #include "app/form/controlpainter.h"
+#include "app/form/formaccessible.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +22,8 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
 
 FormView::FormView(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(formAccessibleFactory), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
 }
