@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// A whole number as the voice gets it: decimal, with the sign position kept as a blank for
+// positive numbers (3 -> " 3", -3 -> "-3"). The phrases rely on that blank.
+QString numberText(double wholeNumber);
+
+struct ComposedTime {
+    double shownHour;       // 12 when the whole hour was 0, otherwise unchanged
+    double shownMinuteMark; // rounded to a whole mark
+    QString timePhrase;     // digital style: " 3 15"
+    QString altTimePhrase;  // worded: "quarter after  3"
+};
+
+// The two answers for a time on the clock. Returns nullopt for anything the practice never
+// puts on the clock (non-finite values, a whole hour outside 0..12, a mark that does not
+// round to 0..11); the caller then keeps what it had.
+std::optional<ComposedTime> composeTimePhraseFor(double shownHour, double shownMinuteMark);
