@@ -111,4 +111,5 @@ private:
     Platform os;
     QString voiceFailure;
     bool unloaded = false;
+    bool firstFrameLogged = false;
 };

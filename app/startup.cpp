@@ -1,5 +1,6 @@
 #include "app/form/textfit.h"
 #include "app/frmclock.h"
+#include "app/timing.h"
 #include "clockface/dialmath.h"
 
 #include <QGuiApplication>
@@ -60,14 +61,21 @@ void frmclock::Form_Load()
     if (!voiceFailure.isEmpty() && os.notice)
         os.notice(voiceFailure);
 
+    logMilestone("shown");
     for (float counter = 1; counter <= kPausePasses; counter += 1) {
         os.pump->processPendingEvents();
+        if (framesPainted() >= 1 && !firstFrameLogged) {
+            firstFrameLogged = true;
+            logMilestone("first-frame");
+        }
         if (unloaded)
             return;
     }
+    logMilestone("pause-end");
     sayCurrentTime();
     speakText(QStringLiteral("click the clock to begin"));
     update();
+    logMilestone("announced");
 }
 
 void frmclock::centerDialShapes()

@@ -72,6 +72,7 @@ void FormView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::black);
     painter.translate(form.Left, form.Top);
     paintPanel(painter, form);
+    ++frames;
 }
 
 void FormView::mousePressEvent(QMouseEvent* event)

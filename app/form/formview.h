@@ -24,6 +24,9 @@ public:
     // Window position of a point given in twips inside the panel.
     QPointF windowPosOf(float xTwips, float yTwips) const;
 
+    // Frames painted so far; a repaint is done when this moves.
+    quint64 framesPainted() const { return frames; }
+
     // Button codes handed to MouseUp handlers.
     static int buttonCode(Qt::MouseButton button);
 
@@ -48,4 +51,5 @@ private:
 
     Panel form;
     std::map<Qt::MouseButton, Press> pressed;
+    quint64 frames = 0;
 };

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// Milestones of start-up, for the benchmark: enabled with
+// QT_LOGGING_RULES="chimewise.timing.info=true"; each line carries the monotonic clock in
+// nanoseconds so another process can line it up with its own.
+Q_DECLARE_LOGGING_CATEGORY(lcTiming)
+
+void logMilestone(const char* name);
