@@ -1,0 +1,144 @@
+#include "platform/audio/audiooutput.h"
+#include "platform/audio/resample.h"
+#include "platform/flitesynth.h"
+#include "platform/voice.h"
+#include "tests/support/recorder.h"
+
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace
+{
+
+constexpr int kAsyncPurge = Voice::SVSFlagsAsync | Voice::SVSFPurgeBeforeSpeak;
+// Louder than flite's hiss, quieter than any word.
+constexpr float kHeard = 0.01f;
+
+// Where the sound of text lies within the buffer the voice plays for it: its first and its
+// last sample at or above kHeard, in milliseconds from the buffer's start.
+struct Span {
+    double firstMs = 0.0;
+    double lastMs = 0.0;
+    double lengthMs() const { return lastMs - firstMs; }
+};
+
+Span renderedSpan(const QString& text)
+{
+    int rate = 0;
+    const std::vector<float> samples = FliteSynth::instance().synthesize(text, rate);
+    const SampleBuffer audio = resampleToOutput(samples.data(), samples.size(), rate);
+    const auto loud = [](float s) { return std::fabs(s) >= kHeard; };
+    const auto first = std::find_if(audio->begin(), audio->end(), loud) - audio->begin();
+    const auto last = audio->rend() - std::find_if(audio->rbegin(), audio->rend(), loud) - 1;
+    return {1000.0 * double(first) / AudioOutput::kRate,
+            1000.0 * double(last) / AudioOutput::kRate};
+}
+
+// When the last sound at or above kHeard came within the recording of [fromMs, toMs);
+// negative when all of it was quiet.
+double lastSoundMs(SinkRecorder& recorder, double fromMs, double toMs)
+{
+    recorder.peakBetween(fromMs, toMs); // records up to toMs
+    const std::vector<float> samples = recorder.samplesBetween(fromMs, toMs);
+    const auto loud = std::find_if(samples.rbegin(), samples.rend(),
+                                   [](float s) { return std::fabs(s) >= kHeard; });
+    if (loud == samples.rend())
+        return -1.0;
+    const auto index = samples.rend() - loud - 1;
+    return fromMs + 1000.0 * double(index) / SinkRecorder::kRate;
+}
+
+} // namespace
+
+class TestAudioLiveVoice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void phraseIsHeardInFull_data();
+    void phraseIsHeardInFull();
+    void newerTextCutsOffTheOlder();
+
+private:
+    SinkRecorder recorder;
+    std::unique_ptr<Voice> voice;
+};
+
+void TestAudioLiveVoice::initTestCase()
+{
+    VoiceCreation made = createVoice(QStringLiteral("SAPI.spVoice"));
+    QVERIFY2(made.voice, qPrintable(made.failure));
+    voice = std::move(made.voice);
+    AudioOutput::instance().ensureOpen();
+    QVERIFY(AudioOutput::instance().isOpen());
+    QVERIFY(recorder.start());
+}
+
+void TestAudioLiveVoice::phraseIsHeardInFull_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char* phrase :
+         {"the current time is  2 30", "half past  4", " 5 minute precision", "quarter after  3"})
+        QTest::newRow(phrase) << QString::fromLatin1(phrase);
+}
+
+void TestAudioLiveVoice::phraseIsHeardInFull()
+{
+    QFETCH(QString, text);
+    const Span expected = renderedSpan(text);
+    const double asked = recorder.nowMs();
+    voice->Speak(text, kAsyncPurge);
+    const double began = recorder.waitForSound(asked, kHeard, 3000);
+    QVERIFY2(began >= 0, "nothing was heard");
+    const double ended = lastSoundMs(recorder, began, began + expected.lengthMs() + 500);
+    const double heardMs = ended - began;
+    // Cut or dropped audio is what this looks for. A stream that underruns on a busy machine
+    // stretches the recording a little, which is not the voice's doing.
+    const QString figures =
+        QStringLiteral("heard %1 ms of %2").arg(heardMs).arg(expected.lengthMs());
+    QVERIFY2(heardMs > expected.lengthMs() - 25, qPrintable(figures));
+    QVERIFY2(heardMs < expected.lengthMs() + 100, qPrintable(figures));
+    qInfo("request to sound %.1f ms", began - asked);
+}
+
+// The child clicks again while the voice is still speaking: the old text must stop at once
+// and the new one be heard whole.
+void TestAudioLiveVoice::newerTextCutsOffTheOlder()
+{
+    const QString older = QStringLiteral("click the clock to begin");
+    const QString newer = QStringLiteral("quarter hour");
+    const Span olderSpan = renderedSpan(older);
+    const Span newerSpan = renderedSpan(newer);
+
+    voice->Speak(older, kAsyncPurge);
+    const double began = recorder.waitForSound(recorder.nowMs(), kHeard, 3000);
+    QVERIFY2(began >= 0, "the first text was not heard");
+    while (recorder.nowMs() < began + 300)
+        recorder.poll(5);
+    const double asked = recorder.nowMs();
+    voice->Speak(newer, kAsyncPurge);
+    QVERIFY2(recorder.peakBetween(asked - 100, asked) > 0.05f, "the first text had stopped early");
+
+    const double ended =
+        lastSoundMs(recorder, asked, asked + olderSpan.lengthMs() + newerSpan.lengthMs());
+    QVERIFY(ended > asked);
+    // The newer text ends the recording; its known length puts the start of its buffer here.
+    const double newerBegan = ended - newerSpan.lastMs;
+    const double switchMs = newerBegan - asked;
+    qInfo("newer text began %.1f ms after the request; %.0f ms of speech in all (texts %.0f + "
+          "%.0f ms)",
+          switchMs, ended - began, olderSpan.lengthMs(), newerSpan.lengthMs());
+    QVERIFY2(switchMs > 0 && switchMs < 250, qPrintable(QString::number(switchMs)));
+    // Synthesis of the newer text takes longer than this, so the older one must have
+    // fallen silent before the newer one began rather than run on up to it.
+    QVERIFY2(recorder.peakBetween(newerBegan - 8, newerBegan + newerSpan.firstMs - 2) < kHeard,
+             "the first text ran on until the second began");
+    // All that was heard: the older text up to the request, then the newer one whole.
+    QVERIFY(ended - began < 300 + 250 + newerSpan.lastMs);
+}
+
+QTEST_GUILESS_MAIN(TestAudioLiveVoice)
+#include "test_audio_live_voice.moc"
