@@ -1,0 +1,218 @@
+#include "platform/audio/audiooutput.h"
+
+#include <SDL.h>
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+namespace
+{
+
+using Clock = std::chrono::steady_clock;
+
+// 512 frames is about 11 ms at 48 kHz: small enough that a tick sounds together with the
+// second hand, large enough not to underrun on a busy two-core machine.
+constexpr Uint16 kBufferFrames = 512;
+// A missing sound server is looked for again on the next play request, but not more
+// often than this, so a silent machine does not pay for a failed connection per tick.
+constexpr auto kRetryInterval = std::chrono::seconds(2);
+// How long requests made during the very first attempt wait for the stream to open.
+constexpr auto kFirstOpenWait = std::chrono::milliseconds(500);
+// A sound put into the first buffers of a brand-new stream loses its start while the
+// server fits the stream in; this much silence goes first.
+constexpr std::size_t kLeadInFrames = AudioOutput::kRate / 50;
+
+extern "C" void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a sound server SDL falls back to ALSA, and ALSA prints eight lines to stderr for
+// every failed open, that is every retry. The program's answer to "no sound" is to stay
+// quiet, so ALSA is asked to as well. The library is kept loaded so the setting survives
+// SDL unloading and reloading it.
+void quietenAlsa()
+{
+    static const bool done = [] {
+        void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+        using SetHandler = int (*)(Handler);
+        if (alsa)
+            if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler")))
+                set(ignoreAlsaError);
+        return true;
+    }();
+    (void)done;
+}
+
+void setHints()
+{
+    // The program keeps its own signal handling; SDL would otherwise turn Ctrl+C into a
+    // quit event nobody reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_APP_NAME, "Chimewise");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Chimewise");
+}
+
+} // namespace
+
+// SDL's audio subsystem is initialised exactly while a stream is open. Shutting it down
+// whenever the stream fails or is lost matters: SDL's sound-server connection cannot
+// recover once its server has gone, and a fresh start also lets SDL pick another backend.
+//
+// Opening and closing run on a helper thread: a failed attempt can take a few hundred
+// milliseconds (SDL's ALSA fallback waits for its device-watching thread when shut down),
+// and a hung server could take longer, none of which may freeze the window. It is an SDL
+// thread because SDL frees its per-thread error text only for threads it made itself.
+struct AudioOutput::Device {
+    explicit Device(Mixer& mixer) : mixer(mixer) {}
+
+    Mixer& mixer;
+    std::mutex lock;
+    std::condition_variable settled;
+    SDL_Thread* worker = nullptr;
+    // Guarded by lock. id is only set by a finished attempt and only taken back by the
+    // caller that starts the next one, so SDL is never called from two threads at once.
+    SDL_AudioDeviceID id = 0;
+    bool attempting = false;
+    bool triedBefore = false;
+    Clock::time_point lastTry;
+    Clock::time_point firstWaitEnds;
+    // The stream an attempt closes first; the worker's alone while it runs.
+    SDL_AudioDeviceID lost = 0;
+    // Audio thread only, once the stream runs.
+    std::size_t leadIn = 0;
+
+    bool running() const { return id != 0 && SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING; }
+    bool mayTryNow() const { return !triedBefore || Clock::now() - lastTry >= kRetryInterval; }
+    void startAttempt();
+    void finishWorker();
+    void reopen();
+    SDL_AudioDeviceID open();
+    static int SDLCALL runAttempt(void* self);
+    static void SDLCALL feed(void* self, Uint8* stream, int bytes);
+};
+
+void SDLCALL AudioOutput::Device::feed(void* self, Uint8* stream, int bytes)
+{
+    Device& device = *static_cast<Device*>(self);
+    auto* out = reinterpret_cast<float*>(stream);
+    const std::size_t frames = static_cast<std::size_t>(bytes) / sizeof(float);
+    const std::size_t silent = std::min(frames, device.leadIn);
+    std::fill(out, out + silent, 0.0f);
+    device.leadIn -= silent;
+    device.mixer.mix(out + silent, frames - silent);
+}
+
+// Called when no attempt is running, or from the destructor.
+void AudioOutput::Device::finishWorker()
+{
+    if (worker)
+        SDL_WaitThread(worker, nullptr);
+    worker = nullptr;
+}
+
+// Called with lock held, when no attempt is running.
+void AudioOutput::Device::startAttempt()
+{
+    finishWorker();
+    lastTry = Clock::now();
+    if (!triedBefore)
+        firstWaitEnds = lastTry + kFirstOpenWait;
+    triedBefore = true;
+    lost = id;
+    worker = SDL_CreateThread(runAttempt, "chimewise-audio", this);
+    if (!worker)
+        return; // no thread to spare: stay silent and try again later
+    attempting = true;
+    id = 0;
+}
+
+int SDLCALL AudioOutput::Device::runAttempt(void* self)
+{
+    static_cast<Device*>(self)->reopen();
+    return 0;
+}
+
+void AudioOutput::Device::reopen()
+{
+    if (lost != 0) {
+        SDL_CloseAudioDevice(lost);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    // Whatever was handed over while no stream ran is stale by the time one opens.
+    mixer.stop(Mixer::Slot::Speech);
+    mixer.stop(Mixer::Slot::Tick);
+    const SDL_AudioDeviceID opened = open();
+    std::lock_guard guard(lock);
+    id = opened;
+    attempting = false;
+    settled.notify_all();
+}
+
+SDL_AudioDeviceID AudioOutput::Device::open()
+{
+    setHints();
+    quietenAlsa();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return 0;
+    SDL_AudioSpec wanted{};
+    wanted.freq = AudioOutput::kRate;
+    wanted.format = AUDIO_F32SYS;
+    wanted.channels = 1;
+    wanted.samples = kBufferFrames;
+    wanted.callback = feed;
+    wanted.userdata = this;
+    // No allowed changes: SDL converts to whatever the device wants, so the mixer always
+    // works in mono float at kRate.
+    leadIn = kLeadInFrames;
+    const SDL_AudioDeviceID opened = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (opened == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return 0;
+    }
+    SDL_PauseAudioDevice(opened, 0);
+    return opened;
+}
+
+AudioOutput& AudioOutput::instance()
+{
+    static AudioOutput output;
+    static const bool prepared = [] {
+        output.device = new Device(output.mix);
+        return true;
+    }();
+    (void)prepared;
+    return output;
+}
+
+AudioOutput::~AudioOutput()
+{
+    if (!device)
+        return;
+    device->finishWorker();
+    if (device->id != 0) {
+        SDL_CloseAudioDevice(device->id);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    delete device;
+}
+
+void AudioOutput::ensureOpen()
+{
+    std::unique_lock guard(device->lock);
+    if (device->running())
+        return;
+    if (!device->attempting && device->mayTryNow())
+        device->startAttempt();
+    // Only the program's first attempt is waited for, by whoever asks during it, so the
+    // first sound is not lost; later attempts run while the program carries on.
+    device->settled.wait_until(guard, device->firstWaitEnds,
+                               [this] { return !device->attempting; });
+}
+
+bool AudioOutput::isOpen() const
+{
+    std::lock_guard guard(device->lock);
+    return device->running();
+}

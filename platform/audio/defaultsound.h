@@ -1,0 +1,7 @@
+#pragma once
+
+#include "platform/audio/mixer.h"
+
+// What plays when a sound file cannot be used: a short, soft two-note chime at the output
+// rate. Made once and shared.
+SampleBuffer defaultSound();

@@ -1,0 +1,259 @@
+#include "platform/audio/audiooutput.h"
+#include "platform/audio/defaultsound.h"
+#include "platform/filewaveplayer.h"
+#include "tests/support/soundfiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+namespace
+{
+
+constexpr int kOut = AudioOutput::kRate;
+// Distinct lengths tell which copy of a file was played.
+constexpr double kWorkSeconds = 0.05, kDataSeconds = 0.1, kExeSeconds = 0.15;
+
+int framesOf(double seconds)
+{
+    return int(std::lround(seconds * kOut));
+}
+
+// How many frames the tick slot plays before it falls silent.
+int playedFrames(Mixer& mixer)
+{
+    int frames = 0;
+    float sample = 0.0f;
+    while (mixer.isPlaying(Mixer::Slot::Tick) && frames < 20 * kOut) {
+        mixer.mix(&sample, 1);
+        ++frames;
+    }
+    return frames;
+}
+
+// Removes a file it is given when it goes, so nothing is left in the build folder.
+struct RemoveAfter {
+    QString file;
+    ~RemoveAfter() { QFile::remove(file); }
+};
+
+} // namespace
+
+class TestFileWavePlayer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup() { QDir::setCurrent(originalWorkDir); }
+    void candidates_data();
+    void candidates();
+    void searchOrder_data();
+    void searchOrder();
+    void fallbackAndFlags_data();
+    void fallbackAndFlags();
+    void nothingPlaysWhenOutputIsNotReady();
+    void changedFileIsDecodedAgain();
+    void noServerReturnsPromptly();
+
+private:
+    QTemporaryDir temp;
+    QString originalWorkDir;
+    const int defaultFrames = int(defaultSound()->size());
+};
+
+void TestFileWavePlayer::initTestCase()
+{
+    QVERIFY(temp.isValid());
+    originalWorkDir = QDir::currentPath();
+}
+
+void TestFileWavePlayer::candidates_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QString>("exeDir");
+    QTest::addColumn<QStringList>("expected");
+    const QString data = QStringLiteral("/usr/share/chimewise");
+
+    QTest::newRow("backslashes, all three folders")
+        << QByteArray("sounds\\1tic.wav") << "/opt/cw/bin"
+        << QStringList{"/home/kid/sounds/1tic.wav", data + "/sounds/1tic.wav",
+                       "/opt/cw/bin/sounds/1tic.wav"};
+    QTest::newRow("no application object")
+        << QByteArray("sounds\\1tic.wav") << ""
+        << QStringList{"/home/kid/sounds/1tic.wav", data + "/sounds/1tic.wav"};
+    QTest::newRow("working folder is the executable's")
+        << QByteArray("a.wav") << "/home/kid" << QStringList{"/home/kid/a.wav", data + "/a.wav"};
+    QTest::newRow("parent folder")
+        << QByteArray("..\\a.wav") << "" << QStringList{"/home/a.wav", "/usr/share/a.wav"};
+    QTest::newRow("absolute") << QByteArray("/tmp/x/a.wav") << "/opt/cw/bin"
+                              << QStringList{"/tmp/x/a.wav"};
+    QTest::newRow("absolute with backslashes")
+        << QByteArray("\\tmp\\x\\a.wav") << "/opt/cw/bin" << QStringList{"/tmp/x/a.wav"};
+}
+
+void TestFileWavePlayer::candidates()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QString, exeDir);
+    QFETCH(QStringList, expected);
+    QCOMPARE(soundFileCandidates(request, QStringLiteral("/home/kid"),
+                                 QStringLiteral("/usr/share/chimewise"), exeDir),
+             expected);
+}
+
+void TestFileWavePlayer::searchOrder_data()
+{
+    QTest::addColumn<bool>("inWork");
+    QTest::addColumn<bool>("inData");
+    QTest::addColumn<bool>("inExe");
+    QTest::addColumn<bool>("folderInWork");
+    QTest::addColumn<double>("playedSeconds"); // 0: the default sound
+
+    QTest::newRow("working folder first") << true << true << true << false << kWorkSeconds;
+    QTest::newRow("then data folder") << false << true << true << false << kDataSeconds;
+    QTest::newRow("then executable's folder") << false << false << true << false << kExeSeconds;
+    QTest::newRow("folder of that name skipped") << false << true << false << true << kDataSeconds;
+    QTest::newRow("nowhere") << false << false << false << false << 0.0;
+}
+
+void TestFileWavePlayer::searchOrder()
+{
+    QFETCH(bool, inWork);
+    QFETCH(bool, inData);
+    QFETCH(bool, inExe);
+    QFETCH(bool, folderInWork);
+    QFETCH(double, playedSeconds);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString name =
+        QStringLiteral("chimewise-order-%1.wav").arg(QCoreApplication::applicationPid());
+    const QString work = root.filePath(QStringLiteral("work"));
+    const QString data = root.filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkpath(work) && QDir().mkpath(data));
+    RemoveAfter exeCopy{QCoreApplication::applicationDirPath() + '/' + name};
+    if (inWork)
+        QVERIFY(writeSteadyFile(work + '/' + name, kWorkSeconds));
+    if (folderInWork)
+        QVERIFY(QDir().mkpath(work + '/' + name));
+    if (inData)
+        QVERIFY(writeSteadyFile(data + '/' + name, kDataSeconds));
+    if (inExe)
+        QVERIFY(writeSteadyFile(exeCopy.file, kExeSeconds));
+    QVERIFY(QDir::setCurrent(work));
+
+    Mixer mixer;
+    FileWavePlayer player(
+        mixer, [] { return true; }, data);
+    QVERIFY(player.sndPlaySoundA(name.toLocal8Bit(), WavePlayer::SND_ASYNC));
+    const int expected = playedSeconds > 0 ? framesOf(playedSeconds) : defaultFrames;
+    QCOMPARE(playedFrames(mixer), expected);
+}
+
+void TestFileWavePlayer::fallbackAndFlags_data()
+{
+    using W = WavePlayer;
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<unsigned>("flags");
+    QTest::addColumn<bool>("busy"); // another tick is playing when the request comes
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<int>("playedFrames");
+    const int good = framesOf(kWorkSeconds);
+    const int busyFrames = 30000;
+    const unsigned async = W::SND_ASYNC;
+    const unsigned noDefault = W::SND_ASYNC | W::SND_NODEFAULT;
+
+    QTest::newRow("file") << QByteArray("sub\\good.wav") << async << false << true << good;
+    QTest::newRow("file, no default")
+        << QByteArray("sub\\good.wav") << noDefault << false << true << good;
+    QTest::newRow("file replaces a tick")
+        << QByteArray("sub\\good.wav") << async << true << true << good;
+    QTest::newRow("missing") << QByteArray("sub\\none.wav") << async << false << true
+                             << defaultFrames;
+    QTest::newRow("missing, no default")
+        << QByteArray("sub\\none.wav") << noDefault << false << false << 0;
+    QTest::newRow("missing, no default, busy")
+        << QByteArray("sub\\none.wav") << noDefault << true << false << busyFrames;
+    QTest::newRow("corrupt") << QByteArray("sub\\bad.wav") << async << false << true
+                             << defaultFrames;
+    QTest::newRow("corrupt, no default")
+        << QByteArray("sub\\bad.wav") << noDefault << false << false << 0;
+    QTest::newRow("no name stops the tick") << QByteArray() << async << true << false << 0;
+    QTest::newRow("no-stop while busy")
+        << QByteArray("sub\\good.wav") << (async | W::SND_NOSTOP) << true << false << busyFrames;
+    QTest::newRow("no-stop while quiet")
+        << QByteArray("sub\\good.wav") << (async | W::SND_NOSTOP) << false << true << good;
+}
+
+void TestFileWavePlayer::fallbackAndFlags()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(unsigned, flags);
+    QFETCH(bool, busy);
+    QFETCH(bool, started);
+    QFETCH(int, playedFrames);
+    const QString work = temp.filePath(QStringLiteral("flags"));
+    QVERIFY(writeSteadyFile(work + "/sub/good.wav", kWorkSeconds));
+    QVERIFY(writeBytes(work + "/sub/bad.wav", QByteArray(500, 'x')));
+    QVERIFY(QDir::setCurrent(work));
+
+    Mixer mixer;
+    if (busy)
+        mixer.play(Mixer::Slot::Tick, std::make_shared<const std::vector<float>>(30000, 0.1f));
+    FileWavePlayer player(
+        mixer, [] { return true; }, temp.filePath(QStringLiteral("nodata")));
+    QCOMPARE(player.sndPlaySoundA(request, flags), started);
+    QCOMPARE(::playedFrames(mixer), playedFrames);
+}
+
+void TestFileWavePlayer::nothingPlaysWhenOutputIsNotReady()
+{
+    Mixer mixer;
+    FileWavePlayer player(
+        mixer, [] { return false; }, temp.filePath(QStringLiteral("nodata")));
+    QVERIFY(!player.sndPlaySoundA("sounds\\1tic.wav", WavePlayer::SND_ASYNC));
+    QVERIFY(!mixer.isPlaying(Mixer::Slot::Tick));
+}
+
+void TestFileWavePlayer::changedFileIsDecodedAgain()
+{
+    const QString file = temp.filePath(QStringLiteral("changing.wav"));
+    Mixer mixer;
+    FileWavePlayer player(
+        mixer, [] { return true; }, QString());
+    const QByteArray request = QFile::encodeName(file);
+    for (double seconds : {kWorkSeconds, kDataSeconds, kWorkSeconds}) {
+        QVERIFY(writeSteadyFile(file, seconds));
+        for (int repeat = 0; repeat < 2; ++repeat) {
+            QVERIFY(player.sndPlaySoundA(request, WavePlayer::SND_ASYNC));
+            QCOMPARE(playedFrames(mixer), framesOf(seconds));
+        }
+    }
+}
+
+// CTest points PULSE_SERVER at a socket that does not exist. The real player must shrug
+// and return at once, also while it looks for a server again in the background (which
+// takes SDL a few hundred milliseconds here).
+void TestFileWavePlayer::noServerReturnsPromptly()
+{
+    FileWavePlayer player;
+    QElapsedTimer total;
+    total.start();
+    for (int i = 0; total.elapsed() < 2500; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const bool started = player.sndPlaySoundA("sounds\\1tic.wav", WavePlayer::SND_ASYNC);
+        // The very first request may wait briefly for the stream to open.
+        const qint64 bound = i == 0 ? 1000 : 100;
+        QVERIFY2(timer.elapsed() < bound, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(started, AudioOutput::instance().isOpen());
+        QTest::qWait(20);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestFileWavePlayer)
+#include "test_filewaveplayer.moc"
