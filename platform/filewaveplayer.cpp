@@ -8,6 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
+
+// Which file each request found: QT_LOGGING_RULES="chimewise.sound.debug=true".
+Q_LOGGING_CATEGORY(lcSound, "chimewise.sound", QtInfoMsg)
 
 namespace
 {
@@ -38,7 +42,11 @@ QStringList soundFileCandidates(const QByteArray& path, const QString& workDir,
     if (QDir::isAbsolutePath(name))
         return {QDir::cleanPath(name)};
     QStringList candidates;
-    for (const QString& dir : {workDir, dataDir, exeDir})
+    // An unpacked or relocated installation keeps its data beside bin/ rather than where
+    // the build said it would be.
+    const QString besideBin =
+        exeDir.isEmpty() ? QString() : exeDir + QStringLiteral("/../share/chimewise");
+    for (const QString& dir : {workDir, dataDir, besideBin, exeDir})
         if (!dir.isEmpty())
             candidates << QDir::cleanPath(dir + QLatin1Char('/') + name);
     candidates.removeDuplicates();
@@ -64,13 +72,16 @@ bool FileWavePlayer::sndPlaySoundA(const QByteArray& path, unsigned flags)
             mixer.stop(Mixer::Slot::Tick);
             return false;
         }
+        // Found and decoded even with no stream open, so the cache is warm once sound is back.
+        SampleBuffer sound = load(path);
         if (!ready())
             return false;
         if ((flags & SND_NOSTOP) && mixer.isPlaying(Mixer::Slot::Tick))
             return false;
-        SampleBuffer sound = load(path);
-        if (!sound && !(flags & SND_NODEFAULT))
+        if (!sound && !(flags & SND_NODEFAULT)) {
+            qCDebug(lcSound, "%s: using the default sound", path.constData());
             sound = defaultSound();
+        }
         if (!sound)
             return false;
         mixer.play(Mixer::Slot::Tick, std::move(sound));
@@ -86,9 +97,15 @@ SampleBuffer FileWavePlayer::load(const QByteArray& path)
 {
     const QStringList candidates =
         soundFileCandidates(path, QDir::currentPath(), dataDir, executableDir());
-    for (const QString& candidate : candidates)
-        if (QFileInfo(candidate).isFile())
-            return decodeCached(candidate);
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(candidate).isFile()) {
+            SampleBuffer samples = decodeCached(candidate);
+            qCDebug(lcSound, "%s: %s %s", path.constData(), samples ? "playing" : "cannot decode",
+                    qPrintable(candidate));
+            return samples;
+        }
+    }
+    qCDebug(lcSound, "%s: not found", path.constData());
     return nullptr;
 }
 

@@ -79,15 +79,16 @@ void TestFileWavePlayer::candidates_data()
     QTest::addColumn<QStringList>("expected");
     const QString data = QStringLiteral("/usr/share/chimewise");
 
-    QTest::newRow("backslashes, all three folders")
+    QTest::newRow("backslashes, every folder")
         << QByteArray("sounds\\1tic.wav") << "/opt/cw/bin"
         << QStringList{"/home/kid/sounds/1tic.wav", data + "/sounds/1tic.wav",
-                       "/opt/cw/bin/sounds/1tic.wav"};
+                       "/opt/cw/share/chimewise/sounds/1tic.wav", "/opt/cw/bin/sounds/1tic.wav"};
     QTest::newRow("no application object")
         << QByteArray("sounds\\1tic.wav") << ""
         << QStringList{"/home/kid/sounds/1tic.wav", data + "/sounds/1tic.wav"};
     QTest::newRow("working folder is the executable's")
-        << QByteArray("a.wav") << "/home/kid" << QStringList{"/home/kid/a.wav", data + "/a.wav"};
+        << QByteArray("a.wav") << "/home/kid"
+        << QStringList{"/home/kid/a.wav", data + "/a.wav", "/home/share/chimewise/a.wav"};
     QTest::newRow("parent folder")
         << QByteArray("..\\a.wav") << "" << QStringList{"/home/a.wav", "/usr/share/a.wav"};
     QTest::newRow("absolute") << QByteArray("/tmp/x/a.wav") << "/opt/cw/bin"

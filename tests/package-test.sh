@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a scratch root and starts the program from
+# there, in a folder without sounds/, to see that it finds its installed tick sounds.
+#   package-test.sh <build folder>
+set -euo pipefail
+build=$(cd "$1" && pwd)
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/chimewise-deb.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
+deb=$(ls "$scratch"/out/chimewise_*.deb)
+echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+echo "depends: $(dpkg-deb -f "$deb" Depends)"
+dpkg-deb -x "$deb" "$scratch/root"
+for f in usr/bin/chimewise usr/share/chimewise/sounds/1tic.wav usr/share/chimewise/sounds/4tics.wav \
+    usr/share/applications/org.example.chimewise.desktop \
+    usr/share/metainfo/org.example.chimewise.metainfo.xml \
+    usr/share/icons/hicolor/48x48/apps/org.example.chimewise.png; do
+    [ -e "$scratch/root/$f" ] || { echo "missing from the package: $f"; exit 1; }
+done
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$scratch/root/usr/share/applications/org.example.chimewise.desktop"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/org.example.chimewise.metainfo.xml"
+fi
+
+mkdir "$scratch/elsewhere"
+cd "$scratch/elsewhere"
+set +e
+QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="chimewise.sound.debug=true" \
+    timeout -s TERM 8 "$scratch/root/usr/bin/chimewise" 2>"$scratch/log"
+set -e
+if grep -q "usr/share/chimewise/sounds/4tics.wav" "$scratch/log"; then
+    echo "the installed program found its ticks"
+else
+    echo "the installed program did not find its ticks; its log:"
+    cat "$scratch/log"
+    exit 1
+fi
