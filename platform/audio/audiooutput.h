@@ -6,7 +6,8 @@
 // Without a sound server it stays closed and everything is silently dropped; each play
 // request gives it another chance to open (not more often than every couple of seconds),
 // so sound comes back when a server appears or returns.
-class AudioOutput {
+class AudioOutput
+{
 public:
     static constexpr int kRate = 48000;
 

@@ -11,7 +11,8 @@ using SampleBuffer = std::shared_ptr<const std::vector<float>>;
 // Two independent voices into one stream: a new sound in a slot replaces whatever that slot
 // was playing, and the two slots sound together. Safe to call from any thread; mix() runs on
 // the audio thread.
-class Mixer {
+class Mixer
+{
 public:
     enum class Slot { Speech = 0, Tick = 1 };
 
