@@ -55,6 +55,17 @@ QString wordedPhrase(int h, int m)
     return QStringLiteral("%1 minutes to %2").arg(60 - m).arg(next);
 }
 
+// The four precision options and how many times each offers per hour.
+void precisionOptions()
+{
+    QTest::addColumn<Handler>("option");
+    QTest::addColumn<int>("perHour");
+    QTest::newRow("hour") << &frmclock::lblHour_Click << 1;
+    QTest::newRow("half") << &frmclock::lblHalf_Click << 2;
+    QTest::newRow("quarter") << &frmclock::lblQuarter_Click << 4;
+    QTest::newRow("5min") << &frmclock::lbl5min_Click << 12;
+}
+
 QList<const Control*> visibleMarkers(const frmclock& w)
 {
     QList<const Control*> out;
@@ -176,12 +187,7 @@ void OptionsTest::markersAlwaysMatchSettings()
 
 void OptionsTest::inOrderCycles_data()
 {
-    QTest::addColumn<Handler>("option");
-    QTest::addColumn<int>("perHour");
-    QTest::newRow("hour") << &frmclock::lblHour_Click << 1;
-    QTest::newRow("half") << &frmclock::lblHalf_Click << 2;
-    QTest::newRow("quarter") << &frmclock::lblQuarter_Click << 4;
-    QTest::newRow("5min") << &frmclock::lbl5min_Click << 12;
+    precisionOptions();
 }
 
 void OptionsTest::inOrderCycles()
@@ -211,12 +217,7 @@ void OptionsTest::inOrderCycles()
 
 void OptionsTest::realRandomOnlyLegalTimesAndAllOfThem_data()
 {
-    QTest::addColumn<Handler>("option");
-    QTest::addColumn<int>("perHour");
-    QTest::newRow("hour") << &frmclock::lblHour_Click << 1;
-    QTest::newRow("half") << &frmclock::lblHalf_Click << 2;
-    QTest::newRow("quarter") << &frmclock::lblQuarter_Click << 4;
-    QTest::newRow("5min") << &frmclock::lbl5min_Click << 12;
+    precisionOptions();
 }
 
 void OptionsTest::realRandomOnlyLegalTimesAndAllOfThem()

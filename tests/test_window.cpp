@@ -19,6 +19,7 @@ private slots:
     void hitTest_data();
     void hitTest();
     void closeBoxHasItsToolTip();
+    void promptKeepsItsCentre();
     void pixels_data();
     void pixels();
     void numeralIsDrawnInsideItsBox();
@@ -146,6 +147,20 @@ void WindowTest::closeBoxHasItsToolTip()
     ClockFixture fixture;
     QCOMPARE(fixture.window->Picture1->toolTip, QStringLiteral("Click to close program"));
     QCOMPARE(fixture.window->Picture1->Width, 570.0f);
+}
+
+void WindowTest::promptKeepsItsCentre()
+{
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    const float centre = 3510 + 2190 / 2.0f;
+    QCOMPARE(w.lblTop->Width, 0.0f);
+    QCOMPARE(w.lblTop->Left, centre);
+    w.lblClickMe_MouseUp(1, 0, 0, 0);
+    QVERIFY(w.lblTop->Width > 1000);
+    QCOMPARE(w.lblTop->Left + w.lblTop->Width / 2, centre);
+    w.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(w.lblTop->Left, centre);
 }
 
 struct Expect {

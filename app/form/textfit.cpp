@@ -16,13 +16,13 @@ QStringList familiesFor(const QString& family)
 }
 } // namespace
 
-QFont resolveFont(const FontSpec& spec)
+QFont resolveFont(const FontSpec& wanted)
 {
     QFont font;
-    font.setFamilies(familiesFor(spec.family));
+    font.setFamilies(familiesFor(wanted.family));
     // The layout was drawn at 96 dots per inch: 9.75 pt is 13 pixels, 24 pt is 32.
-    font.setPixelSize(qRound(spec.points * 96.0 / 72.0));
-    font.setBold(spec.bold);
+    font.setPixelSize(qRound(wanted.points * 96.0 / 72.0));
+    font.setBold(wanted.bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }

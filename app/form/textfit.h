@@ -7,7 +7,7 @@
 
 // Fonts of the design are Windows fonts; on Linux they come from fontconfig with the
 // nearest free look-alike first in line.
-QFont resolveFont(const FontSpec& spec);
+QFont resolveFont(const FontSpec& wanted);
 
 // The size, in twips, of one line of text as drawn in the label's font.
 QSizeF fittedTextSize(const Control& label, const QString& text);
