@@ -1,0 +1,13 @@
+#!/bin/sh
+# Every figure in one run, against a private sound server and a virtual 1280x800 screen:
+# start-up (first frame, pause, memory, idle processor use), click to repaint, and the
+# tick and speech latencies. Usage: bench/run-bench.sh [build-folder] (default: build).
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-build}" && pwd)
+cmake --build "$build" --target chimewise bench_startup bench_click bench_audio_latency >/dev/null
+cd "$build"
+"$here/../tests/with-pulse.sh" sh -c "
+    xvfb-run -a -s '-screen 0 1280x800x24' '$build/bench/bench_startup' '$build/chimewise' 10 &&
+    QT_QPA_PLATFORM=offscreen '$build/bench/bench_click' &&
+    '$build/bench/bench_audio_latency'"
