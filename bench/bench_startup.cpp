@@ -131,12 +131,18 @@ int main(int argc, char** argv)
     QThread::msleep(500);
     const qint64 pid = p.processId();
     std::printf("%-34s %8.1f MB\n", "resident memory after start-up", rssKb(pid) / 1024.0);
-    const long ticks = sysconf(_SC_CLK_TCK);
-    const long before = statField(pid, 14) + statField(pid, 15);
-    QThread::sleep(10);
-    const long after = statField(pid, 14) + statField(pid, 15);
-    std::printf("%-34s %8.2f %% of one core\n", "CPU while idling for 10 s",
-                100.0 * (after - before) / ticks / 10.0);
+    // The sound stream stays open for 10 s after the last sound (the spoken prompt), then
+    // closes; both spells are shown.
+    const auto cpuOver10s = [pid] {
+        const long before = statField(pid, 14) + statField(pid, 15);
+        QThread::sleep(10);
+        const long after = statField(pid, 14) + statField(pid, 15);
+        return 100.0 * (after - before) / sysconf(_SC_CLK_TCK) / 10.0;
+    };
+    std::printf("%-34s %8.2f %% of one core\n", "CPU, first 10 s idle (stream open)", cpuOver10s());
+    QThread::sleep(3);
+    std::printf("%-34s %8.2f %% of one core\n", "CPU, next 10 s idle (stream closed)",
+                cpuOver10s());
     stop(p);
     return 0;
 }

@@ -35,6 +35,8 @@ FliteVoice::~FliteVoice()
 int FliteVoice::Speak(const QString& text, int flags)
 {
     try {
+        if (onRequest)
+            onRequest();
         enqueue(text, flags);
     } catch (const std::exception&) {
         return -1; // out of memory: this text is not spoken

@@ -23,6 +23,9 @@ class FliteVoice : public Voice
 public:
     // beforePlay runs on the worker just before each utterance starts (it opens the output).
     FliteVoice(FliteSynth& synth, Mixer& mixer, std::function<void()> beforePlay);
+    // onRequest runs on the caller's thread with every request, before it returns (it gets
+    // a closed output opening while the text is synthesised).
+    void setOnRequest(std::function<void()> hook) { onRequest = std::move(hook); }
     ~FliteVoice() override;
 
     int Speak(const QString& text, int flags) override;
@@ -46,6 +49,7 @@ private:
     FliteSynth& synth;
     Mixer& mixer;
     std::function<void()> beforePlay;
+    std::function<void()> onRequest;
 
     std::mutex lock;
     std::condition_variable wake;

@@ -11,8 +11,10 @@ namespace
 std::unique_ptr<Voice> makeFliteVoice()
 {
     AudioOutput& output = AudioOutput::instance();
-    return std::make_unique<FliteVoice>(FliteSynth::instance(), output.mixer(),
-                                        [&output] { output.ensureOpen(); });
+    auto voice = std::make_unique<FliteVoice>(FliteSynth::instance(), output.mixer(),
+                                              [&output] { output.ensureOpen(); });
+    voice->setOnRequest([&output] { output.prepare(); });
+    return voice;
 }
 
 } // namespace

@@ -37,6 +37,7 @@ private slots:
     void soundStartsOnceServerIsThere();
     void tickIsHeardSoonAndWhole();
     void everyTickOfFourIsHeard();
+    void quietStreamClosesAndReopensForTheNextTick();
     void serverKilledMidRun();
     void soundReturnsWithANewServer();
     void cleanupTestCase();
@@ -116,6 +117,25 @@ void TestAudioLive::tickIsHeardSoonAndWhole()
     const float peak = recorder->peakBetween(heard - 5, heard + 45);
     QVERIFY2(peak > 0.35f && peak < 0.65f, qPrintable(QString::number(peak)));
     QVERIFY(recorder->peakBetween(heard + 60, heard + 300) < 0.01f);
+}
+
+// A stream left playing silence costs processor time, so it closes when quiet for long;
+// the next tick opens it again and is still heard at once, whole.
+void TestAudioLive::quietStreamClosesAndReopensForTheNextTick()
+{
+    AudioOutput& output = AudioOutput::instance();
+    output.setIdleCloseAfter(std::chrono::milliseconds(800));
+    QTRY_VERIFY_WITH_TIMEOUT(!output.isOpen(), 3000);
+    const double asked = recorder->nowMs();
+    QVERIFY(player.sndPlaySoundA("sounds\\1tic.wav", WavePlayer::SND_ASYNC));
+    QVERIFY(output.isOpen());
+    const double heard = recorder->waitForSound(asked, kThreshold, 3000);
+    output.setIdleCloseAfter(std::chrono::seconds(10));
+    QVERIFY2(heard >= 0, "the tick after reopening never reached the sink");
+    qInfo("tick after reopening heard %.1f ms after the request", heard - asked);
+    QVERIFY(heard - asked < 200);
+    const float peak = recorder->peakBetween(heard - 5, heard + 45);
+    QVERIFY2(peak > 0.35f, qPrintable(QString::number(peak)));
 }
 
 // Four ticks a quarter second apart, each played out in full: a stream that closed early

@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -21,6 +22,11 @@ constexpr Uint16 kBufferFrames = 512;
 constexpr auto kRetryInterval = std::chrono::seconds(2);
 // How long requests made during the very first attempt wait for the stream to open.
 constexpr auto kFirstOpenWait = std::chrono::milliseconds(500);
+// An open stream costs its audio thread about 1.5 % of a core even when it plays silence,
+// so after this long without a sound (longer than a child takes to answer) it is closed, and the
+// next sound opens it again (about 25 ms, which that sound waits for).
+constexpr std::size_t kIdleCloseFrames = std::size_t{AudioOutput::kRate} * 10;
+constexpr auto kIdleCheck = std::chrono::milliseconds(500);
 // A sound put into the first buffers of a brand-new stream loses its start while the
 // server fits the stream in; this much silence goes first.
 constexpr std::size_t kLeadInFrames = AudioOutput::kRate / 50;
@@ -70,11 +76,16 @@ struct AudioOutput::Device {
     Mixer& mixer;
     std::mutex lock;
     std::condition_variable settled;
+    std::condition_variable wake; // tells the idle watch to stop
     SDL_Thread* worker = nullptr;
     // Guarded by lock. id is only set by a finished attempt and only taken back by the
     // caller that starts the next one, so SDL is never called from two threads at once.
     SDL_AudioDeviceID id = 0;
     bool attempting = false;
+    bool watching = false; // the worker stays to close the stream once it idles
+    bool stopWatching = false;
+    bool closedForIdle = false;
+    bool joining = false; // someone is waiting for the worker to end, lock released
     bool triedBefore = false;
     Clock::time_point lastTry;
     Clock::time_point firstWaitEnds;
@@ -82,12 +93,16 @@ struct AudioOutput::Device {
     SDL_AudioDeviceID lost = 0;
     // Audio thread only, once the stream runs.
     std::size_t leadIn = 0;
+    std::atomic<std::size_t> idleFrames{0};
+    std::atomic<std::size_t> idleCloseFrames{kIdleCloseFrames};
 
     bool running() const { return id != 0 && SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING; }
     bool mayTryNow() const { return !triedBefore || Clock::now() - lastTry >= kRetryInterval; }
     void startAttempt();
-    void finishWorker();
+    void startAttemptIfDue(std::unique_lock<std::mutex>& guard);
+    void finishWorker(std::unique_lock<std::mutex>& guard);
     void reopen();
+    void watchIdle();
     SDL_AudioDeviceID open();
     static int SDLCALL runAttempt(void* self);
     static void SDLCALL feed(void* self, Uint8* stream, int bytes);
@@ -102,23 +117,36 @@ void SDLCALL AudioOutput::Device::feed(void* self, Uint8* stream, int bytes)
     std::fill(out, out + silent, 0.0f);
     device.leadIn -= silent;
     device.mixer.mix(out + silent, frames - silent);
+    const bool sounding =
+        device.mixer.isPlaying(Mixer::Slot::Tick) || device.mixer.isPlaying(Mixer::Slot::Speech);
+    device.idleFrames = sounding ? 0 : device.idleFrames + frames;
 }
 
-// Called when no attempt is running, or from the destructor.
-void AudioOutput::Device::finishWorker()
+// Called with lock held when no attempt is running: stops an idle watch and waits for the
+// worker to end.
+void AudioOutput::Device::finishWorker(std::unique_lock<std::mutex>& guard)
 {
-    if (worker)
-        SDL_WaitThread(worker, nullptr);
+    if (!worker)
+        return;
+    stopWatching = true;
+    wake.notify_all();
+    SDL_Thread* ending = worker;
     worker = nullptr;
+    joining = true;
+    guard.unlock();
+    SDL_WaitThread(ending, nullptr);
+    guard.lock();
+    joining = false;
+    stopWatching = false;
 }
 
 // Called with lock held, when no attempt is running.
 void AudioOutput::Device::startAttempt()
 {
-    finishWorker();
     lastTry = Clock::now();
-    if (!triedBefore)
+    if (!triedBefore || closedForIdle)
         firstWaitEnds = lastTry + kFirstOpenWait;
+    closedForIdle = false;
     triedBefore = true;
     lost = id;
     worker = SDL_CreateThread(runAttempt, "chimewise-audio", this);
@@ -144,10 +172,38 @@ void AudioOutput::Device::reopen()
     mixer.stop(Mixer::Slot::Speech);
     mixer.stop(Mixer::Slot::Tick);
     const SDL_AudioDeviceID opened = open();
-    std::lock_guard guard(lock);
-    id = opened;
-    attempting = false;
-    settled.notify_all();
+    {
+        std::lock_guard guard(lock);
+        id = opened;
+        attempting = false;
+        watching = opened != 0;
+        settled.notify_all();
+    }
+    if (opened != 0)
+        watchIdle();
+}
+
+// Runs on the worker while the stream is open. A stream that is lost is left for the next
+// request to notice; one that idles is closed here.
+void AudioOutput::Device::watchIdle()
+{
+    std::unique_lock guard(lock);
+    while (!stopWatching) {
+        wake.wait_for(guard, kIdleCheck, [this] { return stopWatching; });
+        if (stopWatching || !running())
+            break;
+        if (idleFrames >= idleCloseFrames) {
+            const SDL_AudioDeviceID closing = id;
+            id = 0;
+            closedForIdle = true;
+            guard.unlock();
+            SDL_CloseAudioDevice(closing);
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            guard.lock();
+            break;
+        }
+    }
+    watching = false;
 }
 
 SDL_AudioDeviceID AudioOutput::Device::open()
@@ -166,6 +222,7 @@ SDL_AudioDeviceID AudioOutput::Device::open()
     // No allowed changes: SDL converts to whatever the device wants, so the mixer always
     // works in mono float at kRate.
     leadIn = kLeadInFrames;
+    idleFrames = 0;
     const SDL_AudioDeviceID opened = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (opened == 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -190,7 +247,10 @@ AudioOutput::~AudioOutput()
 {
     if (!device)
         return;
-    device->finishWorker();
+    {
+        std::unique_lock guard(device->lock);
+        device->finishWorker(guard);
+    }
     if (device->id != 0) {
         SDL_CloseAudioDevice(device->id);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -198,15 +258,30 @@ AudioOutput::~AudioOutput()
     delete device;
 }
 
+void AudioOutput::Device::startAttemptIfDue(std::unique_lock<std::mutex>& guard)
+{
+    if (!attempting && !joining && (closedForIdle || mayTryNow())) {
+        finishWorker(guard);
+        startAttempt();
+    }
+}
+
+void AudioOutput::prepare()
+{
+    std::unique_lock guard(device->lock);
+    if (!device->running())
+        device->startAttemptIfDue(guard);
+}
+
 void AudioOutput::ensureOpen()
 {
     std::unique_lock guard(device->lock);
     if (device->running())
         return;
-    if (!device->attempting && device->mayTryNow())
-        device->startAttempt();
-    // Only the program's first attempt is waited for, by whoever asks during it, so the
-    // first sound is not lost; later attempts run while the program carries on.
+    device->startAttemptIfDue(guard);
+    // The program's first attempt, and a reopening after a quiet spell, are waited for by
+    // whoever asks during them, so that sound is not lost; retries after a failure run
+    // while the program carries on.
     device->settled.wait_until(guard, device->firstWaitEnds,
                                [this] { return !device->attempting; });
 }
@@ -215,4 +290,9 @@ bool AudioOutput::isOpen() const
 {
     std::lock_guard guard(device->lock);
     return device->running();
+}
+
+void AudioOutput::setIdleCloseAfter(std::chrono::milliseconds quiet)
+{
+    device->idleCloseFrames = static_cast<std::size_t>(quiet.count()) * kRate / 1000;
 }
