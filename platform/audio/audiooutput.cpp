@@ -86,6 +86,8 @@ struct AudioOutput::Device {
     bool stopWatching = false;
     bool closedForIdle = false;
     bool joining = false; // someone is waiting for the worker to end, lock released
+    bool closing = false; // the worker is closing a quiet stream, lock released
+    Clock::time_point closeStarted;
     bool triedBefore = false;
     Clock::time_point lastTry;
     Clock::time_point firstWaitEnds;
@@ -98,6 +100,12 @@ struct AudioOutput::Device {
 
     bool running() const { return id != 0 && SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING; }
     bool mayTryNow() const { return !triedBefore || Clock::now() - lastTry >= kRetryInterval; }
+    // Another thread is ending the worker or closing a quiet stream: both take moments, so
+    // a request waits for them, but not for a close that hangs.
+    bool busyElsewhere() const
+    {
+        return joining || (closing && Clock::now() - closeStarted < kFirstOpenWait);
+    }
     void startAttempt();
     void startAttemptIfDue(std::unique_lock<std::mutex>& guard);
     void finishWorker(std::unique_lock<std::mutex>& guard);
@@ -138,6 +146,7 @@ void AudioOutput::Device::finishWorker(std::unique_lock<std::mutex>& guard)
     guard.lock();
     joining = false;
     stopWatching = false;
+    settled.notify_all();
 }
 
 // Called with lock held, when no attempt is running.
@@ -193,13 +202,17 @@ void AudioOutput::Device::watchIdle()
         if (stopWatching || !running())
             break;
         if (idleFrames >= idleCloseFrames) {
-            const SDL_AudioDeviceID closing = id;
+            const SDL_AudioDeviceID quiet = id;
             id = 0;
-            closedForIdle = true;
+            closing = true;
+            closeStarted = Clock::now();
             guard.unlock();
-            SDL_CloseAudioDevice(closing);
+            SDL_CloseAudioDevice(quiet);
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             guard.lock();
+            closing = false;
+            closedForIdle = true;
+            settled.notify_all();
             break;
         }
     }
@@ -260,7 +273,7 @@ AudioOutput::~AudioOutput()
 
 void AudioOutput::Device::startAttemptIfDue(std::unique_lock<std::mutex>& guard)
 {
-    if (!attempting && !joining && (closedForIdle || mayTryNow())) {
+    if (!attempting && !joining && !closing && (closedForIdle || mayTryNow())) {
         finishWorker(guard);
         startAttempt();
     }
@@ -276,6 +289,8 @@ void AudioOutput::prepare()
 void AudioOutput::ensureOpen()
 {
     std::unique_lock guard(device->lock);
+    device->settled.wait_until(guard, Clock::now() + kFirstOpenWait,
+                               [this] { return !device->busyElsewhere(); });
     if (device->running())
         return;
     device->startAttemptIfDue(guard);
