@@ -127,7 +127,10 @@ void SDLCALL AudioOutput::Device::feed(void* self, Uint8* stream, int bytes)
     device.mixer.mix(out + silent, frames - silent);
     const bool sounding =
         device.mixer.isPlaying(Mixer::Slot::Tick) || device.mixer.isPlaying(Mixer::Slot::Speech);
-    device.idleFrames = sounding ? 0 : device.idleFrames + frames;
+    if (sounding)
+        device.idleFrames = 0;
+    else
+        device.idleFrames.fetch_add(frames);
 }
 
 // Called with lock held when no attempt is running: stops an idle watch and waits for the
@@ -291,8 +294,11 @@ void AudioOutput::ensureOpen()
     std::unique_lock guard(device->lock);
     device->settled.wait_until(guard, Clock::now() + kFirstOpenWait,
                                [this] { return !device->busyElsewhere(); });
-    if (device->running())
+    if (device->running()) {
+        // A sound is about to be handed over: the stream must not close under it.
+        device->idleFrames = 0;
         return;
+    }
     device->startAttemptIfDue(guard);
     // The program's first attempt, and a reopening after a quiet spell, are waited for by
     // whoever asks during them, so that sound is not lost; retries after a failure run
