@@ -41,34 +41,64 @@ frmclock::~frmclock() = default;
 
 void frmclock::bindControls()
 {
-    const Panel& p = panel();
-    Control** fields[] = {&lblTop1,     &Picture1,   &lblDigital, &Shape2,     &lblClickTheGreen,
-                          &Label1,      &shapeClock, &Shape1,     &Line1,      &Line2,
-                          &lblTop,      &lblClickMe, &n1,         &n2,         &n3,
-                          &n4,          &n5,         &n6,         &n7,         &n8,
-                          &n9,          &n10,        &n11,        &n12,        &Label4,
-                          &Image2,      &Image3,     &lblRandom1, &lblOrder1,  &shpRandom,
-                          &shpOrder,    &lblRandom,  &lblOrder,   &Label10,    &Image1,
-                          &Image4,      &Image5,     &Image6,     &lblHour1,   &lblHalf1,
-                          &lblQuarter1, &lbl5min1,   &shpHour,    &shpHalf,    &shpQuarter,
-                          &shp5min,     &lblHour,    &lblHalf,    &lblQuarter, &lbl5min,
-                          &Label3,      &Label2};
-    static const char* const names[] = {
-        "lblTop1",     "Picture1",   "lblDigital", "Shape2",     "lblClickTheGreen",
-        "Label1",      "shapeClock", "Shape1",     "Line1",      "Line2",
-        "lblTop",      "lblClickMe", "n1",         "n2",         "n3",
-        "n4",          "n5",         "n6",         "n7",         "n8",
-        "n9",          "n10",        "n11",        "n12",        "Label4",
-        "Image2",      "Image3",     "lblRandom1", "lblOrder1",  "shpRandom",
-        "shpOrder",    "lblRandom",  "lblOrder",   "Label10",    "Image1",
-        "Image4",      "Image5",     "Image6",     "lblHour1",   "lblHalf1",
-        "lblQuarter1", "lbl5min1",   "shpHour",    "shpHalf",    "shpQuarter",
-        "shp5min",     "lblHour",    "lblHalf",    "lblQuarter", "lbl5min",
-        "Label3",      "Label2"};
-    static_assert(std::size(names) == sizeof(fields) / sizeof(fields[0]));
-    for (std::size_t i = 0; i < std::size(fields); ++i) {
-        *fields[i] = p.find(QLatin1String(names[i]));
-        Q_ASSERT(*fields[i]);
+    // Every control is reachable by its name, as a member of the window.
+    static const std::pair<const char*, Control * frmclock::*> members[] = {
+        {"lblTop1", &frmclock::lblTop1},
+        {"Picture1", &frmclock::Picture1},
+        {"lblDigital", &frmclock::lblDigital},
+        {"Shape2", &frmclock::Shape2},
+        {"lblClickTheGreen", &frmclock::lblClickTheGreen},
+        {"Label1", &frmclock::Label1},
+        {"shapeClock", &frmclock::shapeClock},
+        {"Shape1", &frmclock::Shape1},
+        {"Line1", &frmclock::Line1},
+        {"Line2", &frmclock::Line2},
+        {"lblTop", &frmclock::lblTop},
+        {"lblClickMe", &frmclock::lblClickMe},
+        {"n1", &frmclock::n1},
+        {"n2", &frmclock::n2},
+        {"n3", &frmclock::n3},
+        {"n4", &frmclock::n4},
+        {"n5", &frmclock::n5},
+        {"n6", &frmclock::n6},
+        {"n7", &frmclock::n7},
+        {"n8", &frmclock::n8},
+        {"n9", &frmclock::n9},
+        {"n10", &frmclock::n10},
+        {"n11", &frmclock::n11},
+        {"n12", &frmclock::n12},
+        {"Label4", &frmclock::Label4},
+        {"Image2", &frmclock::Image2},
+        {"Image3", &frmclock::Image3},
+        {"lblRandom1", &frmclock::lblRandom1},
+        {"lblOrder1", &frmclock::lblOrder1},
+        {"shpRandom", &frmclock::shpRandom},
+        {"shpOrder", &frmclock::shpOrder},
+        {"lblRandom", &frmclock::lblRandom},
+        {"lblOrder", &frmclock::lblOrder},
+        {"Label10", &frmclock::Label10},
+        {"Image1", &frmclock::Image1},
+        {"Image4", &frmclock::Image4},
+        {"Image5", &frmclock::Image5},
+        {"Image6", &frmclock::Image6},
+        {"lblHour1", &frmclock::lblHour1},
+        {"lblHalf1", &frmclock::lblHalf1},
+        {"lblQuarter1", &frmclock::lblQuarter1},
+        {"lbl5min1", &frmclock::lbl5min1},
+        {"shpHour", &frmclock::shpHour},
+        {"shpHalf", &frmclock::shpHalf},
+        {"shpQuarter", &frmclock::shpQuarter},
+        {"shp5min", &frmclock::shp5min},
+        {"lblHour", &frmclock::lblHour},
+        {"lblHalf", &frmclock::lblHalf},
+        {"lblQuarter", &frmclock::lblQuarter},
+        {"lbl5min", &frmclock::lbl5min},
+        {"Label3", &frmclock::Label3},
+        {"Label2", &frmclock::Label2},
+    };
+    for (const auto& [name, member] : members) {
+        this->*member = panel().find(QLatin1String(name));
+        Q_ASSERT(this->*member);
     }
 }
 
