@@ -41,6 +41,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chimewise"));
     QApplication::setApplicationVersion(QStringLiteral(CHIMEWISE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.chimewise"));
 
     LocalSystemClock clock;
     TimerSeededRandom random;
