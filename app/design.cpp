@@ -15,14 +15,20 @@ constexpr float kParked = 12000;
 
 enum Text { Wraps, Fits, FitsCentred };
 
-Control label(const char* name, const QString& caption, float l, float t, float w, float h,
-              FontSpec font = {}, QColor color = kBlack, Text text = Wraps)
+Control placed(const char* name, ControlKind kind, float l, float t, float w, float h)
 {
     Control c;
     c.name = QString::fromLatin1(name);
-    c.kind = ControlKind::Label;
-    c.Caption = caption;
+    c.kind = kind;
     c.Left = l, c.Top = t, c.Width = w, c.Height = h;
+    return c;
+}
+
+Control label(const char* name, const QString& caption, float l, float t, float w, float h,
+              FontSpec font = {}, QColor color = kBlack, Text text = Wraps)
+{
+    Control c = placed(name, ControlKind::Label, l, t, w, h);
+    c.Caption = caption;
     c.font = font;
     c.foreColor = color;
     c.fitsText = text != Wraps;
@@ -38,11 +44,8 @@ Control clickArea(const char* name, float l, float t, float w, float h)
 Control shape(const char* name, ShapeKind kind, float l, float t, float w, float h,
               std::optional<QColor> fill, QColor border, int borderWidth, bool visible = true)
 {
-    Control c;
-    c.name = QString::fromLatin1(name);
-    c.kind = ControlKind::Shape;
+    Control c = placed(name, ControlKind::Shape, l, t, w, h);
     c.shape = kind;
-    c.Left = l, c.Top = t, c.Width = w, c.Height = h;
     c.fillColor = fill;
     c.borderColor = border;
     c.borderWidth = borderWidth;
@@ -69,10 +72,7 @@ Control line(const char* name, QColor color, int width)
 
 Control image(const char* name, float top)
 {
-    Control c;
-    c.name = QString::fromLatin1(name);
-    c.kind = ControlKind::Image;
-    c.Left = 8745, c.Top = top, c.Width = 1845, c.Height = 465;
+    Control c = placed(name, ControlKind::Image, 8745, top, 1845, 465);
     c.picture = QStringLiteral(":/pictures/button.png");
     return c;
 }
@@ -86,10 +86,7 @@ Control numeral(int n)
 
 Control closeBox()
 {
-    Control c;
-    c.name = QStringLiteral("Picture1");
-    c.kind = ControlKind::PictureBox;
-    c.Left = 10080, c.Top = 480, c.Width = 570, c.Height = 570;
+    Control c = placed("Picture1", ControlKind::PictureBox, 10080, 480, 570, 570);
     c.picture = QStringLiteral(":/pictures/closecross.png");
     c.backColor = QColor(0, 64, 0);
     c.toolTip = QStringLiteral("Click to close program");

@@ -25,7 +25,6 @@ FormView::FormView(QWidget* parent) : QWidget(parent)
     static const bool accessible = (QAccessible::installFactory(formAccessibleFactory), true);
     Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(false);
 }
 
 int FormView::buttonCode(Qt::MouseButton button)
