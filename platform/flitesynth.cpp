@@ -1,5 +1,7 @@
 #include "platform/flitesynth.h"
 
+#include "platform/numberwords.h"
+
 #include <algorithm>
 #include <cmath>
 #include <flite/flite.h>
@@ -54,7 +56,7 @@ std::vector<float> FliteSynth::synthesize(const QString& text, int& rate)
     rate = 0;
     if (!voice || text.trimmed().isEmpty())
         return {};
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = numbersInWords(text).toUtf8();
     std::lock_guard guard(busy);
     const std::unique_ptr<cst_wave, decltype(&delete_wave)> wave(
         flite_text_to_wave(utf8.constData(), voice), delete_wave);
