@@ -105,6 +105,9 @@ void fitLabels(Panel& panel)
 void frmclock::createControls()
 {
     Panel& p = panel();
+    p.Width = 11175;
+    p.Height = 10575;
+    p.background = QColor(0, 64, 0);
     const FontSpec small{kComic, 9.75, false};
     const FontSpec version{kSans, 9.75, true};
 

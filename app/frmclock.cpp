@@ -19,24 +19,6 @@ frmclock::frmclock(const Platform& platform, QWidget* parent) : FormView(parent)
     describeForScreenReaders();
 }
 
-void frmclock::describeForScreenReaders()
-{
-    lblClickMe->accessibleRole = AccessibleRole::Clock;
-    lblClickMe->accessibleName = QStringLiteral("Clock: click for a new time, click again to hear "
-                                                "it, right click to hear it in words");
-    Picture1->accessibleRole = AccessibleRole::Button;
-    Picture1->accessibleName = QStringLiteral("Close");
-    const std::pair<Control*, Control*> options[] = {{lblRandom, shpRandom},   {lblOrder, shpOrder},
-                                                     {lblHour, shpHour},       {lblHalf, shpHalf},
-                                                     {lblQuarter, shpQuarter}, {lbl5min, shp5min}};
-    const Control* captions[] = {lblRandom1, lblOrder1, lblHour1, lblHalf1, lblQuarter1, lbl5min1};
-    for (std::size_t i = 0; i < std::size(options); ++i) {
-        options[i].first->accessibleRole = AccessibleRole::RadioButton;
-        options[i].first->accessibleName = captions[i]->Caption;
-        options[i].first->checkedBy = options[i].second;
-    }
-}
-
 frmclock::~frmclock() = default;
 
 void frmclock::bindControls()

@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+class QScreen;
+
 // The program's one window. Every operation of the program is a method of it and all
 // state lives in its members; each subsystem's methods live in the folder named in its
 // banner below.
@@ -18,13 +20,18 @@ public:
 
     // ===================================================================================
     // Main window: controls, start-up and window clicks            (app/)
-    //   frmclock.cpp: controls and their design values; startup.cpp: start-up and close
+    //   frmclock.cpp, design.cpp: controls and their design values; startup.cpp: start-up
+    //   and close; fullscreen.cpp: covering the screen; access.cpp: keyboard and screen
+    //   readers
     // ===================================================================================
     void Form_Load();
     void centerDialShapes();
     void Picture1_Click();
     void Form_Click();
     bool isUnloaded() const { return unloaded; }
+    void coverScreen();
+    void followScreen();
+    QString accessibleDescription(const Control& control) const override;
 
     Control *lblTop1, *Picture1, *lblDigital, *Shape2, *lblClickTheGreen, *Label1;
     Control *shapeClock, *Shape1, *Line1, *Line2, *lblTop, *lblClickMe;
@@ -99,6 +106,7 @@ protected:
     void controlClick(Control& control) override;
     void controlMouseUp(Control& control, int button, int shift, float x, float y) override;
     void surfaceClick() override { Form_Click(); }
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -108,7 +116,10 @@ private:
     void stepRandomSlot(int perHour, int cycleLength, bool roundMark);
     void choosePrecision(Control* marker, const QString& mode, const QString& confirmation);
 
+    void watchScreen(QScreen* screen);
+
     Platform os;
+    QMetaObject::Connection screenWatch;
     QString voiceFailure;
     bool unloaded = false;
     bool firstFrameLogged = false;

@@ -3,9 +3,6 @@
 #include "app/timing.h"
 #include "clockface/dialmath.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 namespace
 {
 constexpr long kPausePasses = 1000000;
@@ -17,13 +14,8 @@ void frmclock::Form_Load()
     voice = std::move(made.voice);
     voiceFailure = made.failure;
 
-    // The window is placed over the whole screen and the panel centred in it, unscaled.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 790, 747);
-    setGeometry(area);
-    const float panelWidthPx = panel().Width / 15.0f, panelHeightPx = panel().Height / 15.0f;
-    panel().Left = static_cast<float>(area.width() / 2.0 - panelWidthPx / 2.0);
-    panel().Top = static_cast<float>(area.height() / 2.0 - panelHeightPx / 2.0);
+    // The window is placed over the whole screen and the panel centred in it.
+    coverScreen();
 
     setCaption(*lblTop, QString());
     clickState = QStringLiteral("get");
@@ -58,6 +50,7 @@ void frmclock::Form_Load()
     if (unloaded)
         return;
     showFullScreen();
+    followScreen();
     if (!voiceFailure.isEmpty() && os.notice)
         os.notice(voiceFailure);
 
@@ -92,6 +85,14 @@ void frmclock::Picture1_Click()
     if (voice)
         voice->Speak(QString(), Voice::SVSFlagsAsync | Voice::SVSFPurgeBeforeSpeak);
     close();
+}
+
+void frmclock::closeEvent(QCloseEvent* event)
+{
+    // Ctrl+Q, Alt+F4 and the window manager close the program the way the cross does.
+    if (!unloaded)
+        Picture1_Click();
+    FormView::closeEvent(event);
 }
 
 void frmclock::Form_Click() {}

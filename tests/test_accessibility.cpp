@@ -1,4 +1,5 @@
-// What a screen reader is told about the window.
+// What a screen reader is told about the window and what it can do there, at the level of
+// the interfaces the AT-SPI bridge calls.
 #include "tests/support/clockfixture.h"
 
 #include <QAccessible>
@@ -8,61 +9,127 @@ class AccessibilityTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void childrenHaveNamesAndRoles();
-    void optionsReportTheirCheckedState();
+    void eachControl_data();
+    void eachControl();
+    void clockDescriptionNeverGivesTheAnswerAway();
+    void interfacesGoBeforeTheirControls();
 };
 
 namespace
 {
-QMap<QString, QAccessibleInterface*> childrenByName(QWidget* window)
+QAccessibleInterface* interfaceUnder(ClockFixture& fixture, const Control* control)
 {
-    QMap<QString, QAccessibleInterface*> out;
-    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
-    for (int i = 0; root && i < root->childCount(); ++i)
-        out.insert(root->child(i)->text(QAccessible::Name), root->child(i));
-    return out;
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(fixture.window.get());
+    const QPoint at = fixture.window->mapToGlobal(fixture.middleOf(control));
+    return root->childAt(at.x(), at.y());
+}
+
+// Everything a click can change that a child or a parent would notice.
+QString outcome(const ClockFixture& fixture)
+{
+    const frmclock& w = *fixture.window;
+    QStringList shown;
+    for (const Control* c :
+         {w.shpRandom, w.shpOrder, w.shpHour, w.shpHalf, w.shpQuarter, w.shp5min, w.lblDigital})
+        if (c->Visible)
+            shown << c->name;
+    return QStringList({fixture.fakes.sounds.events.join('|'), w.clickState, w.orderMode,
+                        w.precisionMode, w.lblDigital->Caption, w.lblTop->Caption, shown.join(','),
+                        w.isUnloaded() ? "closed" : "open"})
+        .join('\n');
 }
 } // namespace
 
-void AccessibilityTest::childrenHaveNamesAndRoles()
+void AccessibilityTest::eachControl_data()
 {
-    ClockFixture fixture;
-    frmclock& w = fixture.load();
-    const auto children = childrenByName(&w);
-    QCOMPARE(children.size(), 8);
-    const QStringList options{"Random", "In Order", "Hour", "1/2 Hour", "1/4 Hour", "5 minute"};
-    for (const QString& name : options) {
-        QVERIFY2(children.contains(name), qPrintable(name));
-        QCOMPARE(children[name]->role(), QAccessible::RadioButton);
-        QVERIFY(children[name]->rect().isValid());
-    }
-    QCOMPARE(children.value("Close")->role(), QAccessible::Button);
-    int clocks = 0;
-    for (QAccessibleInterface* child : children)
-        clocks += child->role() == QAccessible::Clock;
-    QCOMPARE(clocks, 1);
-    // The interface under the close cross is the close button.
-    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&w);
-    const QPoint cross = w.mapToGlobal(fixture.middleOf(w.Picture1));
-    QCOMPARE(root->childAt(cross.x(), cross.y()), children.value("Close"));
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("checked"); // -1: not a radio button
+    const int button = QAccessible::Button, radio = QAccessible::RadioButton;
+    QTest::newRow("clock") << "lblClickMe" << button
+                           << "Clock: click for a new time, click again to hear it, right click "
+                              "to hear it in words"
+                           << -1;
+    QTest::newRow("Random") << "lblRandom" << radio << "Random" << 1;
+    QTest::newRow("In Order") << "lblOrder" << radio << "In Order" << 0;
+    QTest::newRow("Hour") << "lblHour" << radio << "Hour" << 0;
+    QTest::newRow("1/2 Hour") << "lblHalf" << radio << "1/2 Hour" << 0;
+    QTest::newRow("1/4 Hour") << "lblQuarter" << radio << "1/4 Hour" << 1;
+    QTest::newRow("5 minute") << "lbl5min" << radio << "5 minute" << 0;
+    QTest::newRow("close") << "Picture1" << button << "Close" << -1;
 }
 
-void AccessibilityTest::optionsReportTheirCheckedState()
+void AccessibilityTest::eachControl()
 {
-    ClockFixture fixture;
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(int, checked);
+    ClockFixture byMouse, byAction;
+    byMouse.load();
+    frmclock& w = byAction.load();
+    const Control* target = w.panel().find(control);
+    QAccessibleInterface* iface = interfaceUnder(byAction, target);
+    QVERIFY(iface);
+    QAccessibleInterface* root = iface->parent();
+    QCOMPARE(root->childCount(), 8);
+    QCOMPARE(root->child(root->indexOfChild(iface)), iface);
+
+    QCOMPARE(int(iface->role()), role);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QVERIFY(iface->state().focusable);
+    QCOMPARE(iface->state().checkable, checked >= 0);
+    QCOMPARE(int(iface->state().checked), qMax(checked, 0));
+    QCOMPARE(iface->actionInterface()->actionNames(),
+             QStringList{QAccessibleActionInterface::pressAction()});
+
+    // Pressing through the screen reader does what the mouse does.
+    const QString before = outcome(byAction);
+    QTest::mouseClick(byMouse.window.get(), Qt::LeftButton, {}, byMouse.middleOf(target));
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(outcome(byAction), outcome(byMouse));
+    QVERIFY(outcome(byAction) != before);
+    if (checked >= 0)
+        QVERIFY(iface->state().checked);
+}
+
+void AccessibilityTest::clockDescriptionNeverGivesTheAnswerAway()
+{
+    ClockFixture fixture(14, 7);
     frmclock& w = fixture.load();
-    auto checked = [&] {
-        QStringList out;
-        for (QAccessibleInterface* child : childrenByName(&w))
-            if (child->state().checked)
-                out << child->text(QAccessible::Name);
-        out.sort();
-        return out;
-    };
-    QCOMPARE(checked(), QStringList({"1/4 Hour", "Random"}));
+    QAccessibleInterface* clock = interfaceUnder(fixture, w.lblClickMe);
+    const auto description = [clock] { return clock->text(QAccessible::Description); };
+    QCOMPARE(description(), QStringLiteral("The clock shows 2:07."));
     w.lblOrder_Click();
-    w.lbl5min_Click();
-    QCOMPARE(checked(), QStringList({"5 minute", "In Order"}));
+    QCOMPARE(description(), QStringLiteral("The clock shows 12:00."));
+    w.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(description(), QStringLiteral("Say the time out loud, then click the clock again "
+                                           "to check."));
+    w.lblClickMe_MouseUp(2, 0, 0, 0);
+    QVERIFY(!description().contains(QRegularExpression("[0-9]")));
+    w.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(description(), QStringLiteral("The clock shows 12:15."));
+}
+
+void AccessibilityTest::interfacesGoBeforeTheirControls()
+{
+    // Qt drops a window's interface when the window object is destroyed, after its
+    // controls; by then the controls' interfaces must be gone already.
+    auto fixture = std::make_unique<ClockFixture>();
+    QList<QAccessible::Id> ids;
+    bool goneFirst = false;
+    connect(fixture->window.get(), &QObject::destroyed, this, [&] {
+        goneFirst = std::all_of(ids.begin(), ids.end(), [](QAccessible::Id id) {
+            return !QAccessible::accessibleInterface(id);
+        });
+    });
+    frmclock& w = fixture->load();
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&w);
+    for (int i = 0; i < root->childCount(); ++i)
+        ids << QAccessible::uniqueId(root->child(i));
+    fixture.reset();
+    QVERIFY(goneFirst);
 }
 
 QTEST_MAIN(AccessibilityTest)

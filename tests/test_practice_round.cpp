@@ -1,5 +1,6 @@
-// A whole round played with the mouse on the real window: the pointer goes where a child's
-// would, at the pixels of the option captions and of the clock.
+// A whole round played on the real window, once with the mouse (the pointer goes where a
+// child's would, at the pixels of the option captions and of the clock) and once with the
+// keyboard alone.
 #include "clockface/dialmath.h"
 #include "tests/support/clockfixture.h"
 
@@ -10,6 +11,7 @@ class PracticeRoundTest : public QObject
     Q_OBJECT
 private slots:
     void wholeRound();
+    void wholeRoundByKeyboard();
 };
 
 void PracticeRoundTest::wholeRound()
@@ -63,6 +65,74 @@ void PracticeRoundTest::wholeRound()
     QCOMPARE(log.events.size(), before);
 
     QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(w.Picture1));
+    QVERIFY(w.isUnloaded());
+    QVERIFY(!w.isVisible());
+}
+
+void PracticeRoundTest::wholeRoundByKeyboard()
+{
+    ClockFixture fixture(9, 41);
+    frmclock& w = fixture.load();
+    SoundLog& log = fixture.fakes.sounds;
+    log.events.clear();
+    // Where the focus mark's ring passes left of the "In Order" button: yellow or not.
+    const QPoint ring = fixture.at(w.Image3->Left - 30, w.Image3->Top + w.Image3->Height / 2);
+    const auto markShown = [&] {
+        const QImage shot = w.grab().toImage();
+        for (int dx = -2; dx <= 2; ++dx) {
+            const QColor c = shot.pixelColor(ring + QPoint(dx, 0));
+            if (c.red() > 200 && c.green() > 150 && c.blue() < 100)
+                return true;
+        }
+        return false;
+    };
+    QVERIFY(!markShown());
+
+    // From the clock: Random, In Order.
+    QTest::keyClick(&w, Qt::Key_Tab);
+    QTest::keyClick(&w, Qt::Key_Tab);
+    QVERIFY(markShown());
+    QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.at(500, 500)); // the bare panel
+    QVERIFY(!markShown());
+    QTest::keyClick(&w, Qt::Key_Space);
+    QVERIFY(markShown());
+    QTest::keyClick(&w, Qt::Key_Down); // Hour
+    QTest::keyClick(&w, Qt::Key_Down); // 1/2 Hour
+    QTest::keyClick(&w, Qt::Key_Return);
+    QCOMPARE(log.events, QStringList({"speak:in order", "speak:half hour"}));
+    QVERIFY(w.shpOrder->Visible && !w.shpRandom->Visible);
+    QVERIFY(w.shpHalf->Visible && !w.shpQuarter->Visible);
+    log.events.clear();
+
+    for (int back = 0; back < 4; ++back)
+        QTest::keyClick(&w, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(&w, Qt::Key_Space);
+    QCOMPARE(log.events, QStringList({"wave:sounds\\1tic.wav"}));
+    QCOMPARE(w.lblTop->Caption, QStringLiteral("Say The Time Outloud"));
+    QVERIFY(!w.lblDigital->Visible);
+    // A child leaning on the space bar: the repeats do nothing.
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(&w, &held);
+    QCOMPARE(w.clickState, QStringLiteral("say"));
+
+    QTest::keyClick(&w, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(log.events.last(), QStringLiteral("speak: 12 30"));
+    QVERIFY(w.lblDigital->Visible);
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:30"));
+    QTest::keyClick(&w, Qt::Key_Menu);
+    QTest::keyClick(&w, Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(log.events.mid(2), QStringList({"speak:half past  12", "speak:half past  12"}));
+    QCOMPARE(w.clickState, QStringLiteral("get"));
+
+    // Stray keys do nothing.
+    const int heard = log.events.size();
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_A, Qt::Key_F10})
+        QTest::keyClick(&w, key);
+    QCOMPARE(log.events.size(), heard);
+
+    // Left from the clock goes round to the close cross.
+    QTest::keyClick(&w, Qt::Key_Left);
+    QTest::keyClick(&w, Qt::Key_Space);
     QVERIFY(w.isUnloaded());
     QVERIFY(!w.isVisible());
 }

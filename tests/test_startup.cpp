@@ -12,6 +12,7 @@ private slots:
     void announcementPerClock_data();
     void announcementPerClock();
     void readsMinuteBeforeHour();
+    void closeDuringPauseEndsEverything_data();
     void closeDuringPauseEndsEverything();
     void clockClickDuringPauseStillAnnounces();
     void missingVoiceGivesNoticeAndSilentProgram();
@@ -81,19 +82,45 @@ void StartupTest::readsMinuteBeforeHour()
     QCOMPARE(fixture.fakes.sounds.spoken().value(0), QStringLiteral("the current time is  12 59"));
 }
 
+void StartupTest::closeDuringPauseEndsEverything_data()
+{
+    // Every way to close goes the close cross's way; a child's stray Escape does not close.
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("close cross") << "cross" << true;
+    QTest::newRow("Ctrl+Q") << "Ctrl+Q" << true;
+    QTest::newRow("Alt+F4") << "Alt+F4" << true;
+    QTest::newRow("window manager") << "close()" << true;
+    QTest::newRow("Escape") << "Escape" << false;
+}
+
 void StartupTest::closeDuringPauseEndsEverything()
 {
+    QFETCH(QString, how);
+    QFETCH(bool, closes);
     ClockFixture fixture;
+    frmclock* w = fixture.window.get();
     fixture.fakes.pump.onPass = [&](long long pass) {
-        if (pass == 500)
-            QTest::mouseClick(fixture.window.get(), Qt::LeftButton, {},
-                              fixture.middleOf(fixture.window->Picture1));
+        if (pass != 500)
+            return;
+        if (how == "cross")
+            QTest::mouseClick(w, Qt::LeftButton, {}, fixture.middleOf(w->Picture1));
+        else if (how == "Ctrl+Q")
+            QTest::keyClick(w, Qt::Key_Q, Qt::ControlModifier);
+        else if (how == "Alt+F4")
+            QTest::keyClick(w, Qt::Key_F4, Qt::AltModifier);
+        else if (how == "Escape")
+            QTest::keyClick(w, Qt::Key_Escape);
+        else
+            w->close();
     };
     fixture.load();
-    QCOMPARE(fixture.fakes.pump.passes, 500LL);
-    QVERIFY(fixture.window->isUnloaded());
-    QVERIFY(!fixture.window->isVisible());
-    QCOMPARE(fixture.fakes.sounds.spoken(), QStringList({""}));
+    QCOMPARE(fixture.fakes.pump.passes, closes ? 500LL : 1000001LL);
+    QCOMPARE(w->isUnloaded(), closes);
+    QCOMPARE(w->isVisible(), !closes);
+    QCOMPARE(fixture.fakes.sounds.spoken(),
+             closes ? QStringList({""})
+                    : QStringList({"the current time is  2 o 7", "click the clock to begin"}));
 }
 
 void StartupTest::clockClickDuringPauseStillAnnounces()

@@ -1,5 +1,6 @@
 // The window as it stands after start-up: its controls, its geometry, what a mouse press
 // lands on, and what it looks like.
+#include "app/form/panelfit.h"
 #include "clockface/dialmath.h"
 #include "tests/support/clockfixture.h"
 
@@ -14,7 +15,9 @@ private slots:
     void designVisibility_data();
     void designVisibility();
     void startupPlacesDialAndHands();
-    void panelIsCentredUnscaled();
+    void panelFit_data();
+    void panelFit();
+    void panelFollowsTheWindowSize();
     void numeralsCentredOnTheirRingPoints();
     void hitTest_data();
     void hitTest();
@@ -81,16 +84,52 @@ void WindowTest::startupPlacesDialAndHands()
     QCOMPARE(w.lblTop->Caption, QString());
 }
 
-void WindowTest::panelIsCentredUnscaled()
+void WindowTest::panelFit_data()
+{
+    // The panel is 745 x 705 pixels. Worked by hand: the scale is the smaller of the two
+    // screen-to-panel ratios, and the shrunk panel is centred.
+    QTest::addColumn<QSizeF>("screen");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<double>("left");
+    QTest::addColumn<double>("top");
+    QTest::newRow("1280 x 800") << QSizeF(1280, 800) << 1.0 << 267.5 << 47.5;
+    QTest::newRow("exactly the panel") << QSizeF(745, 705) << 1.0 << 0.0 << 0.0;
+    QTest::newRow("1024 x 600") << QSizeF(1024, 600) << 600.0 / 705 << 194.979 << 0.0;
+    QTest::newRow("800 x 600") << QSizeF(800, 600) << 600.0 / 705 << 82.979 << 0.0;
+    QTest::newRow("640 x 480") << QSizeF(640, 480) << 480.0 / 705 << 66.383 << 0.0;
+    QTest::newRow("1280 x 800 at factor 2") << QSizeF(640, 400) << 400.0 / 705 << 108.652 << 0.0;
+    QTest::newRow("narrow and tall") << QSizeF(700, 900) << 700.0 / 745 << 0.0 << 118.792;
+}
+
+void WindowTest::panelFit()
+{
+    QFETCH(QSizeF, screen);
+    QFETCH(double, scale);
+    QFETCH(double, left);
+    QFETCH(double, top);
+    const PanelFit fit = fitPanel(screen, QSizeF(745, 705));
+    QCOMPARE(fit.scale, scale);
+    QVERIFY2(qAbs(fit.left - left) < 0.001, qPrintable(QString::number(fit.left)));
+    QVERIFY2(qAbs(fit.top - top) < 0.001, qPrintable(QString::number(fit.top)));
+}
+
+void WindowTest::panelFollowsTheWindowSize()
 {
     ClockFixture fixture;
     frmclock& w = fixture.load();
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     QCOMPARE(w.geometry().size(), screen);
-    QCOMPARE(w.panel().Left, static_cast<float>(screen.width() / 2.0 - 745 / 2.0));
-    QCOMPARE(w.panel().Top, static_cast<float>(screen.height() / 2.0 - 705 / 2.0));
-    QCOMPARE(w.panel().Width, 11175.0f);
-    QCOMPARE(w.panel().Height, 10575.0f);
+    QCOMPARE(w.panelScale(), 1.0);
+    w.resize(640, 480);
+    QTRY_COMPARE(w.size(), QSize(640, 480));
+    QCOMPARE(w.panelScale(), 480.0 / 705);
+    // The close cross, cut off at this size before, lies inside and answers the mouse.
+    const QRectF cross(
+        w.windowPosOf(w.Picture1->Left, w.Picture1->Top),
+        w.windowPosOf(w.Picture1->Left + w.Picture1->Width, w.Picture1->Top + w.Picture1->Height));
+    QVERIFY(QRectF(w.rect()).contains(cross));
+    QTest::mouseClick(&w, Qt::LeftButton, {}, cross.center().toPoint());
+    QVERIFY(w.isUnloaded());
 }
 
 void WindowTest::numeralsCentredOnTheirRingPoints()
@@ -174,20 +213,33 @@ void WindowTest::pixels_data()
     // hand to the 12).
     QTest::addColumn<QPointF>("twips");
     QTest::addColumn<Expect>("colour");
-    QTest::newRow("panel") << QPointF(300, 9000) << Expect{0, 64, 0};
-    QTest::newRow("dial face") << QPointF(3000, 8000) << Expect{255, 255, 255};
-    QTest::newRow("rim") << QPointF(960 + 120, 6142.5) << Expect{128, 0, 0};
-    QTest::newRow("minute hand near its tip") << QPointF(4560, 3500) << Expect{0, 0, 192};
-    QTest::newRow("hour hand near its tip") << QPointF(6200, 6142.5) << Expect{128, 0, 0};
-    QTest::newRow("centre pin") << QPointF(4560 - 60, 6142.5 + 60) << Expect{128, 0, 0};
+    QTest::addColumn<QSize>("window"); // empty: the whole screen
+    const QSize screen, small(640, 480);
+    QTest::newRow("panel") << QPointF(300, 9000) << Expect{0, 64, 0} << screen;
+    QTest::newRow("dial face") << QPointF(3000, 8000) << Expect{255, 255, 255} << screen;
+    QTest::newRow("rim") << QPointF(960 + 120, 6142.5) << Expect{128, 0, 0} << screen;
+    QTest::newRow("minute hand near its tip") << QPointF(4560, 3500) << Expect{0, 0, 192} << screen;
+    QTest::newRow("hour hand near its tip") << QPointF(6200, 6142.5) << Expect{128, 0, 0} << screen;
+    QTest::newRow("centre pin") << QPointF(4560 - 60, 6142.5 + 60) << Expect{128, 0, 0} << screen;
+    // Shrunk to fit, every part stays where the twips say.
+    QTest::newRow("small: rim") << QPointF(960 + 120, 6142.5) << Expect{128, 0, 0} << small;
+    QTest::newRow("small: dial face") << QPointF(3000, 8000) << Expect{255, 255, 255} << small;
+    QTest::newRow("small: minute hand") << QPointF(4560, 3500) << Expect{0, 0, 192} << small;
+    QTest::newRow("small: close cross") << QPointF(10365, 765) << Expect{127, 0, 0} << small;
+    QTest::newRow("small: panel corner") << QPointF(11100, 10500) << Expect{0, 64, 0} << small;
 }
 
 void WindowTest::pixels()
 {
     QFETCH(QPointF, twips);
     QFETCH(Expect, colour);
+    QFETCH(QSize, window);
     ClockFixture fixture(3, 0);
     fixture.load();
+    if (!window.isEmpty()) {
+        fixture.window->resize(window);
+        QTRY_COMPARE(fixture.window->size(), window);
+    }
     const QImage shot = fixture.window->grab().toImage();
     const QColor got = shot.pixelColor(fixture.at(twips.x(), twips.y()));
     QVERIFY2(qAbs(got.red() - colour.r) <= 8 && qAbs(got.green() - colour.g) <= 8 &&

@@ -9,7 +9,7 @@
 enum class ControlKind { Label, Shape, Line, Image, PictureBox };
 enum class ShapeKind { Circle, RoundedSquare, RoundedRect };
 // What a screen reader is told a control is; None keeps it out of the accessible tree.
-enum class AccessibleRole { None, Clock, Button, RadioButton };
+enum class AccessibleRole { None, Button, RadioButton };
 
 struct FontSpec {
     QString family;
@@ -47,6 +47,9 @@ struct Control {
     AccessibleRole accessibleRole = AccessibleRole::None;
     QString accessibleName;
     const Control* checkedBy = nullptr; // a radio button is checked while this is visible
+
+    // The control whose outline the keyboard focus mark goes round; its own box when null.
+    const Control* focusFrame = nullptr;
 
     bool takesMouse() const
     {

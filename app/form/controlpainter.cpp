@@ -1,6 +1,7 @@
 #include "app/form/controlpainter.h"
 
 #include "app/form/textfit.h"
+#include "app/form/twips.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -10,17 +11,16 @@
 
 namespace
 {
-constexpr qreal kTwips = 15.0;
-
 QRectF pixelBox(const Control& c)
 {
-    return {c.Left / kTwips, c.Top / kTwips, c.Width / kTwips, c.Height / kTwips};
+    return {c.Left / kTwipsPerPixel, c.Top / kTwipsPerPixel, c.Width / kTwipsPerPixel,
+            c.Height / kTwipsPerPixel};
 }
 
 // QIcon picks the @2x picture on a high-density screen.
 QPixmap pictureOf(const Control& c, qreal ratio)
 {
-    const QSize size(qRound(c.Width / kTwips), qRound(c.Height / kTwips));
+    const QSize size(qRound(c.Width / kTwipsPerPixel), qRound(c.Height / kTwipsPerPixel));
     const QString key = c.picture + QString::number(ratio);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
@@ -61,7 +61,8 @@ void paintShape(QPainter& p, const Control& c)
 void paintLine(QPainter& p, const Control& c)
 {
     p.setPen(QPen(c.borderColor, c.borderWidth, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(c.X1 / kTwips, c.Y1 / kTwips), QPointF(c.X2 / kTwips, c.Y2 / kTwips));
+    p.drawLine(QPointF(c.X1 / kTwipsPerPixel, c.Y1 / kTwipsPerPixel),
+               QPointF(c.X2 / kTwipsPerPixel, c.Y2 / kTwipsPerPixel));
 }
 
 void paintLabel(QPainter& p, const Control& c)
@@ -87,6 +88,21 @@ void paintPicture(QPainter& p, const Control& c)
     p.drawPixmap(pixelBox(c).topLeft(), pictureOf(c, p.device()->devicePixelRatioF()));
 }
 
+// A ring round the focused control for keyboard users: dark outside, bright inside, so it
+// shows on any background. A shape is ringed as drawn, not by its box.
+void paintFocusMark(QPainter& p, const Control& frame)
+{
+    const QRectF drawn =
+        frame.kind == ControlKind::Shape ? shapePath(frame, 0).boundingRect() : pixelBox(frame);
+    // Close enough to leave room for whatever lies 4 pixels beside the control.
+    const QRectF ring = drawn.adjusted(-2, -2, 2, 2);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 4));
+    p.drawRoundedRect(ring, 6, 6);
+    p.setPen(QPen(QColor(255, 214, 0), 2));
+    p.drawRoundedRect(ring, 6, 6);
+}
+
 void paintControl(QPainter& p, const Control& c)
 {
     switch (c.kind) {
@@ -107,9 +123,9 @@ void paintControl(QPainter& p, const Control& c)
 }
 } // namespace
 
-void paintPanel(QPainter& painter, const Panel& panel)
+void paintPanel(QPainter& painter, const Panel& panel, const Control* focusFrame)
 {
-    const QRectF area(0, 0, panel.Width / kTwips, panel.Height / kTwips);
+    const QRectF area(0, 0, panel.Width / kTwipsPerPixel, panel.Height / kTwipsPerPixel);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -122,5 +138,7 @@ void paintPanel(QPainter& painter, const Panel& panel)
             paintControl(painter, **it);
     if (const Control* top = panel.topmostControl(); top && top->Visible)
         paintControl(painter, *top);
+    if (focusFrame)
+        paintFocusMark(painter, *focusFrame);
     painter.restore();
 }

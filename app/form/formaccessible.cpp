@@ -3,22 +3,33 @@
 #include "app/form/formview.h"
 
 #include <QAccessibleWidget>
+#include <algorithm>
 
 namespace
 {
+// Read in the order the keys go through them, then any others in drawing order.
 QList<Control*> accessibleControls(const Panel& panel)
 {
     QList<Control*> out;
-    for (const auto& control : panel.topToBottom())
+    for (Control* control : panel.tabOrder)
         if (control->accessibleRole != AccessibleRole::None)
+            out << control;
+    for (const auto& control : panel.topToBottom())
+        if (control->accessibleRole != AccessibleRole::None && !out.contains(control.get()))
             out << control.get();
     return out;
 }
 
-class ControlAccessible : public QAccessibleInterface
+class ControlAccessible final : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
-    ControlAccessible(FormView* view, Control* control) : view(view), control(control) {}
+    ControlAccessible(FormView* view, Control* control) : view(view), control(control)
+    {
+        reportedChecked = state().checked;
+        reportedDescription = text(QAccessible::Description);
+    }
+
+    Control* target() const { return control; }
 
     bool isValid() const override { return view && control; }
     QObject* object() const override { return nullptr; }
@@ -36,7 +47,7 @@ public:
         if (t == QAccessible::Name)
             return control->accessibleName;
         if (t == QAccessible::Description)
-            return control->toolTip;
+            return view->accessibleDescription(*control);
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -55,8 +66,6 @@ public:
             return QAccessible::Button;
         case AccessibleRole::RadioButton:
             return QAccessible::RadioButton;
-        case AccessibleRole::Clock:
-            return QAccessible::Clock;
         case AccessibleRole::None:
             break;
         }
@@ -66,24 +75,75 @@ public:
     {
         QAccessible::State s;
         s.invisible = !control->Visible;
+        const auto& order = view->panel().tabOrder;
+        s.focusable = std::find(order.begin(), order.end(), control) != order.end();
+        s.focused = s.focusable && view->focusedControl() == control && view->hasFocus();
         if (control->accessibleRole == AccessibleRole::RadioButton) {
             s.checkable = true;
             s.checked = control->checkedBy && control->checkedBy->Visible;
         }
         return s;
     }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && view)
+            view->pressControl(*control, 1);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+    // Sends an event for each change since the screen reader last heard of this control.
+    void announceChanges()
+    {
+        if (const bool checked = state().checked; checked != reportedChecked) {
+            reportedChecked = checked;
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(this, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+        if (QString description = text(QAccessible::Description);
+            description != reportedDescription) {
+            reportedDescription = std::move(description);
+            QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 
 private:
     QPointer<FormView> view;
     Control* control;
+    bool reportedChecked = false;
+    QString reportedDescription;
 };
+
+class FormAccessible;
+// Qt's cache finds a window's interface by the window's most derived class, which a
+// window being destroyed no longer has; so the interfaces are listed here as well. The
+// list is never freed, so it outlives Qt's cache at exit.
+QMultiHash<const FormView*, FormAccessible*>& formInterfaces()
+{
+    static auto* listed = new QMultiHash<const FormView*, FormAccessible*>;
+    return *listed;
+}
 
 class FormAccessible : public QAccessibleWidget
 {
 public:
-    explicit FormAccessible(FormView* view) : QAccessibleWidget(view, QAccessible::Window) {}
+    explicit FormAccessible(FormView* view)
+        : QAccessibleWidget(view, QAccessible::Window), listedFor(view)
+    {
+        formInterfaces().insert(view, this);
+    }
     ~FormAccessible() override
     {
+        formInterfaces().remove(listedFor, this);
         for (const auto& [control, id] : made)
             QAccessible::deleteAccessibleInterface(id);
     }
@@ -98,31 +158,48 @@ public:
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (int i = 0; i < childCount(); ++i)
-            if (this->child(i) == child)
-                return i;
-        return -1;
+        const auto* mine = dynamic_cast<const ControlAccessible*>(child);
+        return mine ? int(accessibleControls(form()->panel()).indexOf(mine->target())) : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
         Control* hit = form()->controlAt(form()->mapFromGlobal(QPoint(x, y)));
         return hit && hit->accessibleRole != AccessibleRole::None ? interfaceFor(hit) : nullptr;
     }
+    QAccessibleInterface* focusChild() const override
+    {
+        Control* focused = form()->focusedControl();
+        return focused && form()->hasFocus() ? interfaceFor(focused) : nullptr;
+    }
 
-private:
-    FormView* form() const { return static_cast<FormView*>(widget()); }
     // One interface per control for the life of the window, as screen readers expect.
-    QAccessibleInterface* interfaceFor(Control* control) const
+    ControlAccessible* interfaceFor(Control* control) const
     {
         auto found = made.find(control);
         if (found != made.end())
-            return QAccessible::accessibleInterface(found->second);
+            return static_cast<ControlAccessible*>(QAccessible::accessibleInterface(found->second));
         auto* made1 = new ControlAccessible(form(), control);
         made[control] = QAccessible::registerAccessibleInterface(made1);
         return made1;
     }
+    void announceChanges()
+    {
+        for (const auto& [control, id] : made)
+            static_cast<ControlAccessible*>(QAccessible::accessibleInterface(id))
+                ->announceChanges();
+    }
+
+private:
+    FormView* form() const { return static_cast<FormView*>(widget()); }
     mutable std::map<Control*, QAccessible::Id> made;
+    const FormView* listedFor;
 };
+
+// The window's interface, or nullptr while no screen reader has asked for it.
+FormAccessible* formAccessibleOf(const FormView& view)
+{
+    return formInterfaces().value(&view);
+}
 } // namespace
 
 QAccessibleInterface* formAccessibleFactory(const QString& className, QObject* object)
@@ -131,4 +208,29 @@ QAccessibleInterface* formAccessibleFactory(const QString& className, QObject* o
     if (auto* view = qobject_cast<FormView*>(object))
         return new FormAccessible(view);
     return nullptr;
+}
+
+void announceAccessibleChanges(FormView& view)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (FormAccessible* form = formAccessibleOf(view))
+        form->announceChanges();
+}
+
+void announceFocus(FormView& view)
+{
+    Control* focused = view.focusedControl();
+    if (!QAccessible::isActive() || !focused || focused->accessibleRole == AccessibleRole::None)
+        return;
+    if (FormAccessible* form = formAccessibleOf(view)) {
+        QAccessibleEvent event(form->interfaceFor(focused), QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void releaseAccessibleInterfaces(FormView& view)
+{
+    for (FormAccessible* form : formInterfaces().values(&view))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(form));
 }

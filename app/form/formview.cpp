@@ -2,6 +2,8 @@
 
 #include "app/form/controlpainter.h"
 #include "app/form/formaccessible.h"
+#include "app/form/panelfit.h"
+#include "app/form/twips.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -11,8 +13,6 @@
 
 namespace
 {
-constexpr float kTwips = 15.0f;
-
 int shiftCode(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
@@ -25,6 +25,12 @@ FormView::FormView(QWidget* parent) : QWidget(parent)
     static const bool accessible = (QAccessible::installFactory(formAccessibleFactory), true);
     Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+FormView::~FormView()
+{
+    releaseAccessibleInterfaces(*this);
 }
 
 int FormView::buttonCode(Qt::MouseButton button)
@@ -45,23 +51,46 @@ int FormView::buttonCode(Qt::MouseButton button)
     }
 }
 
+QString FormView::accessibleDescription(const Control& control) const
+{
+    return control.toolTip;
+}
+
+void FormView::fitPanelTo(QSizeF area)
+{
+    const PanelFit fit =
+        fitPanel(area, QSizeF(form.Width / kTwipsPerPixel, form.Height / kTwipsPerPixel));
+    form.Left = fit.left;
+    form.Top = fit.top;
+    scale = fit.scale;
+    update();
+}
+
 QPointF FormView::windowPosOf(float xTwips, float yTwips) const
 {
-    return {form.Left + xTwips / kTwips, form.Top + yTwips / kTwips};
+    return {form.Left + xTwips / kTwipsPerPixel * scale,
+            form.Top + yTwips / kTwipsPerPixel * scale};
+}
+
+QPointF FormView::panelTwipsAt(QPointF pos) const
+{
+    return {(pos.x() - form.Left) / scale * kTwipsPerPixel,
+            (pos.y() - form.Top) / scale * kTwipsPerPixel};
 }
 
 Control* FormView::controlAt(QPointF pos) const
 {
-    return form.hitTest(static_cast<float>((pos.x() - form.Left) * kTwips),
-                        static_cast<float>((pos.y() - form.Top) * kTwips));
+    const QPointF twips = panelTwipsAt(pos);
+    return form.hitTest(static_cast<float>(twips.x()), static_cast<float>(twips.y()));
 }
 
 FormView::Press FormView::pressTargetAt(QPointF pos) const
 {
     if (Control* control = controlAt(pos))
         return {Target::Control, control};
-    const bool onPanel = form.contains(static_cast<float>((pos.x() - form.Left) * kTwips),
-                                       static_cast<float>((pos.y() - form.Top) * kTwips));
+    const QPointF twips = panelTwipsAt(pos);
+    const bool onPanel =
+        form.contains(static_cast<float>(twips.x()), static_cast<float>(twips.y()));
     return {onPanel ? Target::Panel : Target::Surface, nullptr};
 }
 
@@ -70,13 +99,24 @@ void FormView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.translate(form.Left, form.Top);
-    paintPanel(painter, form);
+    if (scale != 1)
+        painter.scale(scale, scale);
+    const Control* focused = keyboardInUse ? focusedControl() : nullptr;
+    paintPanel(painter, form, focused && focused->focusFrame ? focused->focusFrame : focused);
     ++frames;
+}
+
+void FormView::resizeEvent(QResizeEvent* event)
+{
+    fitPanelTo(event->size());
+    QWidget::resizeEvent(event);
 }
 
 void FormView::mousePressEvent(QMouseEvent* event)
 {
-    pressed[event->button()] = pressTargetAt(event->position());
+    const Press press = pressTargetAt(event->position());
+    pressed[event->button()] = press;
+    focusOnPressed(press.control);
 }
 
 void FormView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -97,18 +137,17 @@ void FormView::mouseReleaseEvent(QMouseEvent* event)
     const bool leftClick = event->button() == Qt::LeftButton && here.target == press.target &&
                            here.control == press.control;
     if (press.control) {
-        const float x =
-            static_cast<float>((event->position().x() - form.Left) * kTwips) - press.control->Left;
-        const float y =
-            static_cast<float>((event->position().y() - form.Top) * kTwips) - press.control->Top;
+        const QPointF twips = panelTwipsAt(event->position());
         controlMouseUp(*press.control, buttonCode(event->button()), shiftCode(event->modifiers()),
-                       x, y);
+                       static_cast<float>(twips.x()) - press.control->Left,
+                       static_cast<float>(twips.y()) - press.control->Top);
         if (leftClick)
             controlClick(*press.control);
     } else if (leftClick && press.target == Target::Surface) {
         surfaceClick();
     }
     update();
+    announceAccessibleChanges(*this);
 }
 
 bool FormView::event(QEvent* event)

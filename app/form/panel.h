@@ -6,15 +6,17 @@
 #include <memory>
 #include <vector>
 
-// The dark green container and its children. The list order is the drawing order, top
-// first, and the same order decides which control a mouse press lands on. One control
-// (the close box) is a window of its own and lies above all the others.
+// The container of every control. The list order is the drawing order, top first, and
+// the same order decides which control a mouse press lands on. One control may be made
+// topmost: it then lies above all the others, as a window of its own would.
 class Panel
 {
 public:
-    float Left = 0, Top = 0;             // pixels inside the window
-    float Width = 11175, Height = 10575; // twips
-    QColor background{0, 64, 0};
+    float Left = 0, Top = 0;     // pixels inside the window
+    float Width = 0, Height = 0; // twips
+    QColor background;
+    // The controls the keyboard moves through, in this order; no other control takes focus.
+    std::vector<Control*> tabOrder;
 
     // Appends below every control added so far.
     Control& add(Control control);

@@ -1,11 +1,11 @@
 #include "app/form/textfit.h"
 
+#include "app/form/twips.h"
+
 #include <QFontMetricsF>
 
 namespace
 {
-constexpr double kTwipsPerPixel = 15.0;
-
 QStringList familiesFor(const QString& family)
 {
     if (family == QLatin1String("Comic Sans MS"))
