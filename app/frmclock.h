@@ -62,6 +62,7 @@ public:
     void speakText(QString text);
     void play1Tic();
     void play4Tics();
+    void prepareTick();
     void speakTimePhrase();
     void speakAltPhrase();
     void sayAltPhrase();

@@ -1,5 +1,5 @@
 #include "app/frmclock.h"
-#include "platform/filewaveplayer.h"
+#include "platform/realplatform.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -43,20 +43,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(CHIMEWISE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.chimewise"));
 
-    LocalSystemClock clock;
-    TimerSeededRandom random;
-    QtEventPump pump;
-    FileWavePlayer wave;
     QWidget* window = nullptr;
-    Platform platform;
-    platform.clock = &clock;
-    platform.random = &random;
-    platform.pump = &pump;
-    platform.wave = &wave;
-    platform.makeVoice = createVoice;
-    platform.notice = [&window](const QString& text) { showNotice(window, text); };
-
-    frmclock form(platform);
+    RealPlatform real([&window](const QString& text) { showNotice(window, text); });
+    frmclock form(real.platform());
     window = &form;
     form.Form_Load();
     if (form.isUnloaded())

@@ -20,6 +20,7 @@ void frmclock::Form_Load()
     setCaption(*lblTop, QString());
     clickState = QStringLiteral("get");
     play4Tics();
+    prepareTick();
     orderMode = QStringLiteral("random");
     precisionMode = QStringLiteral("quarter");
 

@@ -1,7 +1,7 @@
 // Left click on the clock until the window has repainted, in the real window with the real
 // sound stack; each click alternates between a new time and its answer.
 #include "app/frmclock.h"
-#include "platform/filewaveplayer.h"
+#include "platform/realplatform.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -22,14 +22,12 @@ void send(QWidget* w, QEvent::Type type, QPoint at)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    LocalSystemClock clock;
-    TimerSeededRandom random;
-    FileWavePlayer wave;
+    RealPlatform real;
     struct NoPause : EventPump {
         void processPendingEvents() override {}
     } pump;
-    Platform platform{&clock, &random, &pump, &wave, createVoice, [](const QString&) {}};
-    frmclock w(platform);
+    real.platform().pump = &pump;
+    frmclock w(real.platform());
     w.Form_Load();
     QApplication::processEvents();
     const QPoint at = w.windowPosOf(3000, 4000).toPoint();

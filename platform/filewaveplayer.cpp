@@ -1,13 +1,14 @@
 #include "platform/filewaveplayer.h"
 
-#include "platform/audio/audiooutput.h"
-#include "platform/audio/defaultsound.h"
-#include "platform/audio/wavedecode.h"
+#include "platform/sound/defaultsound.h"
+#include "platform/sound/wavefile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLoggingCategory>
 
 // Which file each request found: QT_LOGGING_RULES="chimewise.sound.debug=true".
@@ -15,24 +16,25 @@ Q_LOGGING_CATEGORY(lcSound, "chimewise.sound", QtInfoMsg)
 
 namespace
 {
-
-// The window plays two or three files; the bound only guards against a caller that
-// invents a new file name every time.
-constexpr qsizetype kMaxCached = 16;
-
-QString executableDir()
-{
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-}
-
-bool outputReady()
-{
-    AudioOutput& output = AudioOutput::instance();
-    output.ensureOpen();
-    return output.isOpen();
-}
-
+// The window plays two files; the bound only guards against a caller that invents a new file
+// name every time.
+constexpr qsizetype kMaxKept = 16;
 } // namespace
+
+// The decoded files, on the service's thread only.
+struct FileWavePlayer::Library {
+    struct Decoded {
+        qint64 size = -1;
+        QDateTime modified;
+        Samples samples; // null when the file could not be decoded
+    };
+
+    QString dataDir, exeDir;
+    QHash<QString, Decoded> kept;
+
+    Samples load(const QByteArray& path, const QString& workDir);
+    Samples decode(const QString& file);
+};
 
 QStringList soundFileCandidates(const QByteArray& path, const QString& workDir,
                                 const QString& dataDir, const QString& exeDir)
@@ -53,54 +55,39 @@ QStringList soundFileCandidates(const QByteArray& path, const QString& workDir,
     return candidates;
 }
 
-FileWavePlayer::FileWavePlayer()
-    : FileWavePlayer(AudioOutput::instance().mixer(), outputReady,
-                     QStringLiteral(CHIMEWISE_DATADIR))
+FileWavePlayer::FileWavePlayer(SoundOutput& sound, const QString& dataDir)
+    : sound(sound), library(std::make_shared<Library>())
 {
+    library->dataDir = dataDir;
+    if (QCoreApplication::instance())
+        library->exeDir = QCoreApplication::applicationDirPath();
 }
 
-FileWavePlayer::FileWavePlayer(Mixer& mixer, ReadyCheck ready, QString dataDir)
-    : mixer(mixer), ready(std::move(ready)), dataDir(std::move(dataDir))
+bool FileWavePlayer::sndPlaySoundA(const QByteArray& path, unsigned)
 {
-}
-
-bool FileWavePlayer::sndPlaySoundA(const QByteArray& path, unsigned flags)
-{
-    try {
-        // No file name asks for quiet: the tick playing now stops.
-        if (path.isEmpty()) {
-            mixer.stop(Mixer::Slot::Tick);
-            return false;
-        }
-        // Found and decoded even with no stream open, so the cache is warm once sound is back.
-        SampleBuffer sound = load(path);
-        if (!ready())
-            return false;
-        if ((flags & SND_NOSTOP) && mixer.isPlaying(Mixer::Slot::Tick))
-            return false;
-        if (!sound && !(flags & SND_NODEFAULT)) {
-            qCDebug(lcSound, "%s: using the default sound", path.constData());
-            sound = defaultSound();
-        }
-        if (!sound)
-            return false;
-        mixer.play(Mixer::Slot::Tick, std::move(sound));
-        return true;
-    } catch (...) {
-        // A sound is never worth taking the program down for (out of memory while
-        // decoding a huge file, for instance).
+    if (path.isEmpty())
         return false;
-    }
+    sound.post([library = library, &sound = sound, path, workDir = QDir::currentPath()] {
+        const Samples samples = library->load(path, workDir);
+        if (!samples)
+            qCDebug(lcSound, "%s: using the default sound", path.constData());
+        sound.play(SoundSlot::Tick, samples ? samples : defaultSound());
+    });
+    return true;
 }
 
-SampleBuffer FileWavePlayer::load(const QByteArray& path)
+void FileWavePlayer::prepare(const QByteArray& path)
 {
-    const QStringList candidates =
-        soundFileCandidates(path, QDir::currentPath(), dataDir, executableDir());
-    for (const QString& candidate : candidates) {
+    sound.post(
+        [library = library, path, workDir = QDir::currentPath()] { library->load(path, workDir); });
+}
+
+Samples FileWavePlayer::Library::load(const QByteArray& path, const QString& workDir)
+{
+    for (const QString& candidate : soundFileCandidates(path, workDir, dataDir, exeDir)) {
         if (QFileInfo(candidate).isFile()) {
-            SampleBuffer samples = decodeCached(candidate);
-            qCDebug(lcSound, "%s: %s %s", path.constData(), samples ? "playing" : "cannot decode",
+            Samples samples = decode(candidate);
+            qCDebug(lcSound, "%s: %s %s", path.constData(), samples ? "using" : "cannot decode",
                     qPrintable(candidate));
             return samples;
         }
@@ -109,17 +96,17 @@ SampleBuffer FileWavePlayer::load(const QByteArray& path)
     return nullptr;
 }
 
-SampleBuffer FileWavePlayer::decodeCached(const QString& file)
+Samples FileWavePlayer::Library::decode(const QString& file)
 {
     const QFileInfo info(file);
-    const auto found = cache.constFind(file);
-    if (found != cache.constEnd() && found->size == info.size() &&
+    const auto found = kept.constFind(file);
+    if (found != kept.constEnd() && found->size == info.size() &&
         found->modified == info.lastModified())
         return found->samples;
-    if (cache.size() >= kMaxCached)
-        cache.clear();
-    // Failures are remembered too, so a broken file is not decoded again on every tick.
-    Decoded decoded{info.size(), info.lastModified(), decodeWaveFile(file)};
-    cache.insert(file, decoded);
+    if (kept.size() >= kMaxKept)
+        kept.clear();
+    // Failures are kept too, so a broken file is not decoded again on every tick.
+    const Decoded decoded{info.size(), info.lastModified(), decodeWaveFile(file)};
+    kept.insert(file, decoded);
     return decoded.samples;
 }

@@ -2,10 +2,8 @@
 
 #include "platform/numberwords.h"
 
-#include <algorithm>
-#include <cmath>
 #include <flite/flite.h>
-#include <memory>
+#include <mutex>
 
 extern "C" {
 cst_voice* register_cmu_us_slt(const char* voxdir);
@@ -15,66 +13,72 @@ void unregister_cmu_us_slt(cst_voice* vox);
 namespace
 {
 
-constexpr int kLeadMs = 10;
-constexpr int kTailMs = 20;
+// flite hands over this many samples at a time (20 ms): a stop is noticed that soon.
+constexpr int kChunkSamples = 320;
 
-bool isLoud(float sample)
-{
-    return std::fabs(sample) > kSilenceThreshold;
-}
+// flite keeps one registered voice per process, whoever registers it, and its state is
+// global: every synth shares the voice and takes turns through this lock.
+struct SharedVoice {
+    std::mutex lock;
+    int users = 0;
+    cst_voice* voice = nullptr;
+    cst_audio_streaming_info* streaming = nullptr; // owned by the voice's features
+};
 
-std::vector<float> toFloat(const cst_wave& wave)
+SharedVoice& shared()
 {
-    std::vector<float> out(static_cast<std::size_t>(std::max(wave.num_samples, 0)));
-    for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = static_cast<float>(wave.samples[i]) / 32768.0f;
-    return out;
+    static SharedVoice one;
+    return one;
 }
 
 } // namespace
 
-FliteSynth& FliteSynth::instance()
-{
-    static FliteSynth synth;
-    return synth;
-}
-
 FliteSynth::FliteSynth()
 {
+    SharedVoice& s = shared();
+    std::lock_guard guard(s.lock);
+    if (s.users++ > 0) {
+        voice = s.voice;
+        return;
+    }
     flite_init();
-    voice = register_cmu_us_slt(nullptr);
+    s.voice = voice = register_cmu_us_slt(nullptr);
+    if (!voice)
+        return;
+    s.streaming = new_audio_streaming_info();
+    s.streaming->min_buffsize = kChunkSamples;
+    s.streaming->asc = [](const cst_wave* wave, int start, int size, int,
+                          cst_audio_streaming_info* info) {
+        auto* self = static_cast<FliteSynth*>(info->userdata);
+        if (size > 0 && !(*self->current)(wave->samples + start, size))
+            self->stopped = true;
+        return self->stopped ? CST_AUDIO_STREAM_STOP : CST_AUDIO_STREAM_CONT;
+    };
+    feat_set(voice->features, "streaming_info", audio_streaming_info_val(s.streaming));
 }
 
 FliteSynth::~FliteSynth()
 {
-    if (voice)
-        unregister_cmu_us_slt(voice);
+    SharedVoice& s = shared();
+    std::lock_guard guard(s.lock);
+    if (--s.users == 0 && s.voice) {
+        unregister_cmu_us_slt(s.voice);
+        s.voice = nullptr;
+        s.streaming = nullptr;
+    }
 }
 
-std::vector<float> FliteSynth::synthesize(const QString& text, int& rate)
+bool FliteSynth::synthesize(const QString& text, const Sink& sink)
 {
-    rate = 0;
     if (!voice || text.trimmed().isEmpty())
-        return {};
+        return true;
     const QByteArray utf8 = numbersInWords(text).toUtf8();
-    std::lock_guard guard(busy);
-    const std::unique_ptr<cst_wave, decltype(&delete_wave)> wave(
-        flite_text_to_wave(utf8.constData(), voice), delete_wave);
-    if (!wave)
-        return {};
-    rate = wave->sample_rate;
-    return trimSilence(toFloat(*wave), rate);
-}
-
-std::vector<float> trimSilence(const std::vector<float>& samples, int rate)
-{
-    const auto first = std::find_if(samples.begin(), samples.end(), isLoud);
-    if (first == samples.end())
-        return {};
-    const auto last = std::find_if(samples.rbegin(), samples.rend(), isLoud).base();
-    const auto lead = static_cast<std::ptrdiff_t>(rate) * kLeadMs / 1000;
-    const auto tail = static_cast<std::ptrdiff_t>(rate) * kTailMs / 1000;
-    const auto begin = first - std::min(lead, first - samples.begin());
-    const auto end = last + std::min(tail, samples.end() - last);
-    return {begin, end};
+    SharedVoice& s = shared();
+    std::lock_guard guard(s.lock);
+    s.streaming->userdata = this;
+    current = &sink;
+    stopped = false;
+    flite_text_to_speech(utf8.constData(), voice, "none");
+    current = nullptr;
+    return !stopped;
 }

@@ -1,26 +1,17 @@
 #include "platform/flitevoice.h"
 
-#include "platform/audio/audiooutput.h"
-#include "platform/audio/resample.h"
-#include "platform/flitesynth.h"
+#include "platform/speechparts.h"
 
-#include <exception>
-#include <utility>
+static_assert(FliteSynth::kRate == SoundService::kSpeechRate,
+              "speech goes to the server at the rate flite makes it");
 
 namespace
 {
-
-// How often a queued text checks whether the one before it has finished.
-constexpr auto kQueuePoll = std::chrono::milliseconds(5);
-// Slack for output buffering when a queued text waits out its predecessor's length.
-constexpr auto kPlaybackSlack = std::chrono::milliseconds(200);
-
+// The two phrases of the time on the clock, the prompt and a few options: a handful at most.
+constexpr std::size_t kKnownTexts = 8;
 } // namespace
 
-FliteVoice::FliteVoice(FliteSynth& synth, Mixer& mixer, std::function<void()> beforePlay)
-    : synth(synth), mixer(mixer), beforePlay(std::move(beforePlay)), worker([this] { run(); })
-{
-}
+FliteVoice::FliteVoice(SoundOutput& sound) : sound(sound), worker([this] { run(); }) {}
 
 FliteVoice::~FliteVoice()
 {
@@ -32,81 +23,105 @@ FliteVoice::~FliteVoice()
     worker.join();
 }
 
-int FliteVoice::Speak(const QString& text, int flags)
+// The window only ever asks to speak asynchronously and to drop what is being said, so
+// that is what every request does.
+int FliteVoice::Speak(const QString& text, int)
 {
-    try {
-        if (onRequest)
-            onRequest();
-        enqueue(text, flags);
-    } catch (const std::exception&) {
-        return -1; // out of memory: this text is not spoken
+    const std::uint64_t ticket = sound.begin(SoundSlot::Speech);
+    {
+        std::lock_guard guard(lock);
+        if (text.trimmed().isEmpty())
+            request.reset(); // quiet is all that was asked for
+        else
+            request = Request{text, ticket};
     }
     wake.notify_all();
     return 0;
 }
 
-void FliteVoice::enqueue(const QString& text, int flags)
+void FliteVoice::prepare(const QStringList& texts)
 {
-    const bool blank = text.trimmed().isEmpty();
-    std::lock_guard guard(lock);
-    if ((flags & SVSFPurgeBeforeSpeak) || blank) {
-        ++generation;
-        pending.clear();
-        mixer.stop(Mixer::Slot::Speech);
+    {
+        std::lock_guard guard(lock);
+        toPrepare = texts;
     }
-    if (!blank)
-        pending.push_back({text, generation});
+    wake.notify_all();
 }
 
 void FliteVoice::run()
 {
     std::unique_lock guard(lock);
     for (;;) {
-        wake.wait(guard, [this] { return stopping || !pending.empty(); });
+        wake.wait(guard, [this] { return stopping || request || !toPrepare.empty(); });
         if (stopping)
             return;
-        const Request next = pending.front();
-        pending.pop_front();
-        guard.unlock();
-        SampleBuffer audio = render(next.text);
-        if (audio && beforePlay)
-            beforePlay();
+        if (request) {
+            const Request next = std::move(*request);
+            request.reset();
+            guard.unlock();
+            speak(next);
+        } else {
+            const QString text = toPrepare.takeFirst();
+            guard.unlock();
+            if (!recall(text))
+                learn(text);
+        }
         guard.lock();
-        if (audio && awaitTurn(guard, next.generation))
-            start(std::move(audio), next.generation);
     }
 }
 
-SampleBuffer FliteVoice::render(const QString& text)
+void FliteVoice::speak(const Request& next)
 {
-    try {
-        int rate = 0;
-        const std::vector<float> samples = synth.synthesize(text, rate);
-        if (samples.empty())
-            return nullptr;
-        SampleBuffer audio = resampleToOutput(samples.data(), samples.size(), rate);
-        return audio->empty() ? nullptr : audio;
-    } catch (const std::exception&) {
-        return nullptr; // out of memory: skip this text rather than end the program
+    if (Samples whole = recall(next.text)) {
+        sound.add(SoundSlot::Speech, next.ticket, std::move(whole), true);
+        return;
     }
+    SpeechParts parts(FliteSynth::kRate);
+    const bool finished = synth.synthesize(next.text, [&](const short* samples, int count) {
+        parts.add(samples, count);
+        if (Samples part = parts.take(false))
+            sound.add(SoundSlot::Speech, next.ticket, std::move(part), false);
+        return !interrupted();
+    });
+    if (!finished)
+        return; // cut off by a newer text, which is served next
+    sound.add(SoundSlot::Speech, next.ticket, parts.take(true), true);
+    remember(next.text, parts.whole());
 }
 
-// A text queued without a purge waits for the utterance before it to finish. The mixer says
-// when it has; the utterance's own length bounds the wait in case no stream drains it.
-bool FliteVoice::awaitTurn(std::unique_lock<std::mutex>& guard, std::uint64_t requestGeneration)
+// Makes a text ahead of time, giving way to any request that comes meanwhile.
+void FliteVoice::learn(const QString& text)
 {
-    while (!stopping && requestGeneration == generation && requestGeneration == playedGeneration &&
-           Clock::now() < playingUntil && mixer.isPlaying(Mixer::Slot::Speech))
-        wake.wait_for(guard, kQueuePoll);
-    return !stopping && requestGeneration == generation;
+    SpeechParts parts(FliteSynth::kRate);
+    const bool finished = synth.synthesize(text, [&](const short* samples, int count) {
+        parts.add(samples, count);
+        return !interrupted();
+    });
+    if (!finished)
+        return;
+    parts.take(true);
+    remember(text, parts.whole());
 }
 
-// Called with the lock held, so a purge cannot slip in between the check and the start.
-void FliteVoice::start(SampleBuffer audio, std::uint64_t requestGeneration)
+Samples FliteVoice::recall(const QString& text) const
 {
-    const auto length = std::chrono::microseconds(static_cast<long long>(audio->size()) * 1000000 /
-                                                  AudioOutput::kRate);
-    playedGeneration = requestGeneration;
-    playingUntil = Clock::now() + length + kPlaybackSlack;
-    mixer.play(Mixer::Slot::Speech, std::move(audio));
+    for (const auto& [said, samples] : known)
+        if (said == text)
+            return samples;
+    return nullptr;
+}
+
+void FliteVoice::remember(const QString& text, Samples samples)
+{
+    if (!samples || recall(text))
+        return;
+    known.emplace_front(text, std::move(samples));
+    if (known.size() > kKnownTexts)
+        known.pop_back();
+}
+
+bool FliteVoice::interrupted()
+{
+    std::lock_guard guard(lock);
+    return stopping || request.has_value();
 }

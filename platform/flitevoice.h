@@ -1,65 +1,61 @@
 #pragma once
 
-#include "platform/audio/mixer.h"
+#include "platform/flitesynth.h"
+#include "platform/sound/soundservice.h"
 #include "platform/voice.h"
 
-#include <QString>
-#include <chrono>
+#include <QStringList>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <utility>
 
-class FliteSynth;
-
-// Speaks through flite on a worker thread of its own, into the speech slot of a mixer.
-// Speak() only hands the text over, so the window never waits for synthesis. A purge
-// makes every earlier text unhearable: what is playing stops at once, and what is still
-// being synthesised or waiting is dropped, so only the newest text is ever heard.
+// Speaks through flite into the speech slot of the sound service, on a thread of its own.
+// Speak() cuts off what is being said at once and only hands the text over: every text
+// replaces the one before, so there is never more than the newest one waiting. Texts said
+// before, or named in advance with prepare(), are kept and play whole at once; any other
+// starts playing while flite is still making the rest of it.
 class FliteVoice : public Voice
 {
 public:
-    // beforePlay runs on the worker just before each utterance starts (it opens the output).
-    FliteVoice(FliteSynth& synth, Mixer& mixer, std::function<void()> beforePlay);
-    // onRequest runs on the caller's thread with every request, before it returns (it gets
-    // a closed output opening while the text is synthesised).
-    void setOnRequest(std::function<void()> hook) { onRequest = std::move(hook); }
+    explicit FliteVoice(SoundOutput& sound);
+    // Returns as soon as flite reaches the next few hundred samples of what it is making.
     ~FliteVoice() override;
 
+    bool available() const { return synth.available(); }
     int Speak(const QString& text, int flags) override;
+    void prepare(const QStringList& texts) override;
 
     FliteVoice(const FliteVoice&) = delete;
     FliteVoice& operator=(const FliteVoice&) = delete;
 
 private:
-    using Clock = std::chrono::steady_clock;
     struct Request {
         QString text;
-        std::uint64_t generation;
+        std::uint64_t ticket;
     };
 
-    void enqueue(const QString& text, int flags);
     void run();
-    SampleBuffer render(const QString& text);
-    bool awaitTurn(std::unique_lock<std::mutex>& guard, std::uint64_t requestGeneration);
-    void start(SampleBuffer audio, std::uint64_t requestGeneration);
+    void speak(const Request& request);
+    void learn(const QString& text);
+    Samples recall(const QString& text) const;
+    void remember(const QString& text, Samples sound);
+    bool interrupted();
 
-    FliteSynth& synth;
-    Mixer& mixer;
-    std::function<void()> beforePlay;
-    std::function<void()> onRequest;
+    SoundOutput& sound;
+    FliteSynth synth;
 
     std::mutex lock;
     std::condition_variable wake;
-    std::deque<Request> pending;
-    // Bumped by every purge; a request from an older generation is never played.
-    std::uint64_t generation = 0;
+    std::optional<Request> request;
+    QStringList toPrepare;
     bool stopping = false;
-    // The utterance last started, so a queued text can wait for it to end.
-    std::uint64_t playedGeneration = 0;
-    Clock::time_point playingUntil;
+
+    // The worker's alone: the texts made last, newest first.
+    std::deque<std::pair<QString, Samples>> known;
 
     std::thread worker; // last, so it starts once everything above is ready
 };

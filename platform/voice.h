@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 // The speech voice as the window sees it: one call that takes a text and flags.
@@ -13,7 +14,12 @@ public:
     virtual ~Voice() = default;
     // Returns 0 on success; callers ignore the result. Never throws.
     virtual int Speak(const QString& text, int flags) = 0;
+    // Texts likely to be spoken soon: a voice may make them ready in the background, so they
+    // are heard the moment they are asked for. Replaces the texts named before.
+    virtual void prepare(const QStringList& texts) { (void)texts; }
 };
+
+class SoundOutput;
 
 // Why a voice could not be had; empty when it could.
 struct VoiceCreation {
@@ -22,6 +28,6 @@ struct VoiceCreation {
 };
 
 // Creates a voice by class name; "SAPI.spVoice" (any letter case) gives the built-in
-// synthesiser. Any other name, or a synthesiser that cannot start, gives no voice and a
-// reason a parent can read.
-VoiceCreation createVoice(const QString& className);
+// synthesiser, speaking through sound. Any other name, or a synthesiser that cannot start,
+// gives no voice and a reason a parent can read.
+VoiceCreation createVoice(const QString& className, SoundOutput& sound);

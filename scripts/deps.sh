@@ -4,9 +4,9 @@
 #   scripts/deps.sh test   that, plus what the tests need
 set -euo pipefail
 
-build_pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev flite1-dev libsndfile1-dev
-    libsamplerate0-dev libsdl2-dev fonts-comic-neue fonts-dejavu-core)
-test_pkgs=(pulseaudio pulseaudio-utils sox xvfb xauth imagemagick clang-format
+build_pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev flite1-dev libpulse-dev
+    libsamplerate0-dev fonts-comic-neue fonts-dejavu-core)
+test_pkgs=(libsndfile1-dev pulseaudio pulseaudio-utils sox xvfb xauth imagemagick clang-format
     desktop-file-utils appstream dpkg-dev file)
 
 wanted=("${build_pkgs[@]}")

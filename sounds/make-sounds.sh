@@ -5,14 +5,15 @@
 # A tick is a 1.5 ms burst of noise struck through two narrow resonances, like a small
 # wooden case knocked by the escapement: the low one (1.85 kHz) gives the body and rings
 # for ~30 ms, the higher one (3.9 kHz) dies sooner, and a little high-passed noise gives
-# the crisp attack. 16-bit PCM, because some players cannot read sox's default 32 bits.
+# the crisp attack. 16-bit PCM, because some players cannot read sox's default 32 bits; 48 kHz,
+# the rate the program plays ticks at, so nothing is converted when it starts.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 sox="sox -R"
-fmt="-r 44100 -c 1 -b 16"
+fmt="-r 48000 -c 1 -b 16"
 
 $sox -n $fmt "$work/strike.wav" synth 0.0015 whitenoise pad 0 0.0385
 $sox "$work/strike.wav" "$work/body.wav" bandpass 1850 30q gain -n -6

@@ -10,4 +10,7 @@ void frmclock::composeTimePhrase()
     shownMinuteMark = composed->shownMinuteMark;
     timePhrase = composed->timePhrase;
     altTimePhrase = composed->altTimePhrase;
+    // Either may be asked for next; made now, both are heard the moment they are.
+    if (voice)
+        voice->prepare({timePhrase, altTimePhrase});
 }

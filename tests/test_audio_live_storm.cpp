@@ -2,7 +2,7 @@
 // button, everywhere but the close cross, clicks, double clicks, presses with no release
 // and releases with no press. Nothing may crash, hang or grow.
 #include "app/frmclock.h"
-#include "platform/filewaveplayer.h"
+#include "platform/realplatform.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -49,12 +49,10 @@ void StormTest::mouseStorm()
     const int events = qEnvironmentVariableIntValue("CHIMEWISE_STORM_EVENTS") > 0
                            ? qEnvironmentVariableIntValue("CHIMEWISE_STORM_EVENTS")
                            : 100000;
-    LocalSystemClock clock;
-    TimerSeededRandom random;
+    RealPlatform real;
     NoPause pump;
-    FileWavePlayer wave;
-    Platform platform{&clock, &random, &pump, &wave, createVoice, [](const QString&) {}};
-    frmclock w(platform);
+    real.platform().pump = &pump;
+    frmclock w(real.platform());
     w.Form_Load();
     QVERIFY(w.isVisible());
 

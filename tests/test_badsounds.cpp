@@ -1,8 +1,9 @@
 // The window's ticks with broken, odd or missing sound files in its working folder: it
 // carries on at once, with the file where it can be used and the default sound otherwise.
-#include "platform/audio/defaultsound.h"
 #include "platform/filewaveplayer.h"
+#include "platform/sound/defaultsound.h"
 #include "tests/support/clockfixture.h"
+#include "tests/support/fakesound.h"
 #include "tests/support/soundfiles.h"
 
 #include <QElapsedTimer>
@@ -32,10 +33,33 @@ void BadSoundsTest::clockTicksWhateverTheFile_data()
     QTest::newRow("8-bit") << "8bit" << false;
     QTest::newRow("stereo") << "stereo" << false;
     QTest::newRow("ten minutes long") << "long" << false;
+    // Valid headers over sparse files: nothing but the first seconds may be read.
+    QTest::newRow("2 GB, 1024 channels") << "crafted" << true;
+    QTest::newRow("106 MB of silence") << "huge" << false;
 }
 
 namespace
 {
+// A 16-bit wave header for that many channels and bytes of samples, then a hole up to them.
+bool writeSparseWave(const QString& path, quint16 channels, quint32 dataBytes)
+{
+    QByteArray header("RIFF....WAVEfmt \x10\0\0\0\1\0", 22);
+    const quint32 rate = 48000;
+    const auto le = [&header](quint32 v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            header.append(char((v >> (8 * i)) & 0xff));
+    };
+    le(channels, 2);
+    le(rate, 4);
+    le(rate * channels * 2, 4);
+    le(channels * 2u, 2);
+    le(16, 2);
+    header.append("data", 4);
+    le(dataBytes, 4);
+    header.replace(4, 4, QByteArray("\xff\xff\xff\x7f", 4));
+    return writeBytes(path, header) && QFile::resize(path, header.size() + qint64(dataBytes));
+}
+
 bool makeTick(const QString& kind, const QString& path)
 {
     const int wav16 = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
@@ -57,6 +81,10 @@ bool makeTick(const QString& kind, const QString& path)
         return writeSoundFile(path, {wav16, 2, 48000, 0.05});
     if (kind == "long")
         return writeSoundFile(path, {wav16, 1, 8000, 600.0});
+    if (kind == "crafted")
+        return writeSparseWave(path, 1024, 0x7ff00000u);
+    if (kind == "huge")
+        return writeSparseWave(path, 1, 106u * 1000 * 1000);
     if (kind == "truncated") {
         if (!writeSoundFile(path, {wav16, 1, 48000, 0.5}))
             return false;
@@ -65,15 +93,10 @@ bool makeTick(const QString& kind, const QString& path)
     return false;
 }
 
-bool startsWithDefault(Mixer& mixer)
+bool startsWithDefault(const std::vector<float>& played)
 {
-    const SampleBuffer chime = defaultSound();
-    std::vector<float> out(512);
-    mixer.mix(out.data(), out.size());
-    for (std::size_t i = 0; i < out.size(); ++i)
-        if (qAbs(out[i] - (*chime)[i]) > 1e-6f)
-            return false;
-    return true;
+    const Samples chime = defaultSound();
+    return played.size() >= 512 && std::equal(chime->begin(), chime->begin() + 512, played.begin());
 }
 } // namespace
 
@@ -87,9 +110,8 @@ void BadSoundsTest::clockTicksWhateverTheFile()
     const QString before = QDir::currentPath();
     QDir::setCurrent(work.path());
 
-    Mixer mixer;
-    FileWavePlayer player(
-        mixer, [] { return true; }, QStringLiteral("/nonexistent"));
+    FakeSoundOutput sound;
+    FileWavePlayer player(sound, QStringLiteral("/nonexistent"));
     ClockFixture fixture;
     fixture.fakes.platform.wave = &player;
     fixture.window = std::make_unique<frmclock>(fixture.fakes.platform);
@@ -100,10 +122,13 @@ void BadSoundsTest::clockTicksWhateverTheFile()
     const qint64 elapsed = clock.elapsed();
     QDir::setCurrent(before);
 
-    QVERIFY2(elapsed < 2000, qPrintable(QString::number(elapsed)));
+    // Whatever the file, the click only hands the request over; reading it happens elsewhere.
+    QVERIFY2(elapsed < 50, qPrintable(QString::number(elapsed)));
     QCOMPARE(w.clickState, QStringLiteral("say"));
-    QVERIFY(mixer.isPlaying(Mixer::Slot::Tick));
-    QCOMPARE(startsWithDefault(mixer), usesDefault);
+    sound.settle();
+    const std::vector<float> played = sound.current(SoundSlot::Tick).samples;
+    QCOMPARE(startsWithDefault(played), usesDefault);
+    QVERIFY(!played.empty() && played.size() <= std::size_t(10 * SoundService::kTickRate));
 }
 
 QTEST_MAIN(BadSoundsTest)

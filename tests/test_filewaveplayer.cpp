@@ -1,6 +1,6 @@
-#include "platform/audio/audiooutput.h"
-#include "platform/audio/defaultsound.h"
 #include "platform/filewaveplayer.h"
+#include "platform/sound/defaultsound.h"
+#include "tests/support/fakesound.h"
 #include "tests/support/soundfiles.h"
 
 #include <QCoreApplication>
@@ -14,7 +14,7 @@
 namespace
 {
 
-constexpr int kOut = AudioOutput::kRate;
+constexpr int kOut = SoundService::kTickRate;
 // Distinct lengths tell which copy of a file was played.
 constexpr double kWorkSeconds = 0.05, kDataSeconds = 0.1, kExeSeconds = 0.15;
 
@@ -23,16 +23,11 @@ int framesOf(double seconds)
     return int(std::lround(seconds * kOut));
 }
 
-// How many frames the tick slot plays before it falls silent.
-int playedFrames(Mixer& mixer)
+// How many frames the tick slot plays once the request has been served.
+int playedFrames(FakeSoundOutput& sound)
 {
-    int frames = 0;
-    float sample = 0.0f;
-    while (mixer.isPlaying(Mixer::Slot::Tick) && frames < 20 * kOut) {
-        mixer.mix(&sample, 1);
-        ++frames;
-    }
-    return frames;
+    sound.settle();
+    return int(sound.current(SoundSlot::Tick).samples.size());
 }
 
 // Removes a file it is given when it goes, so nothing is left in the build folder.
@@ -54,9 +49,8 @@ private slots:
     void candidates();
     void searchOrder_data();
     void searchOrder();
-    void fallbackAndFlags_data();
-    void fallbackAndFlags();
-    void nothingPlaysWhenOutputIsNotReady();
+    void fallback_data();
+    void fallback();
     void changedFileIsDecodedAgain();
     void noServerReturnsPromptly();
 
@@ -147,111 +141,76 @@ void TestFileWavePlayer::searchOrder()
         QVERIFY(writeSteadyFile(exeCopy.file, kExeSeconds));
     QVERIFY(QDir::setCurrent(work));
 
-    Mixer mixer;
-    FileWavePlayer player(
-        mixer, [] { return true; }, data);
+    FakeSoundOutput sound;
+    FileWavePlayer player(sound, data);
     QVERIFY(player.sndPlaySoundA(name.toLocal8Bit(), WavePlayer::SND_ASYNC));
     const int expected = playedSeconds > 0 ? framesOf(playedSeconds) : defaultFrames;
-    QCOMPARE(playedFrames(mixer), expected);
+    QCOMPARE(playedFrames(sound), expected);
 }
 
-void TestFileWavePlayer::fallbackAndFlags_data()
+void TestFileWavePlayer::fallback_data()
 {
-    using W = WavePlayer;
     QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<unsigned>("flags");
     QTest::addColumn<bool>("busy"); // another tick is playing when the request comes
-    QTest::addColumn<bool>("started");
+    QTest::addColumn<bool>("taken");
     QTest::addColumn<int>("playedFrames");
     const int good = framesOf(kWorkSeconds);
     const int busyFrames = 30000;
-    const unsigned async = W::SND_ASYNC;
-    const unsigned noDefault = W::SND_ASYNC | W::SND_NODEFAULT;
 
-    QTest::newRow("file") << QByteArray("sub\\good.wav") << async << false << true << good;
-    QTest::newRow("file, no default")
-        << QByteArray("sub\\good.wav") << noDefault << false << true << good;
-    QTest::newRow("file replaces a tick")
-        << QByteArray("sub\\good.wav") << async << true << true << good;
-    QTest::newRow("missing") << QByteArray("sub\\none.wav") << async << false << true
-                             << defaultFrames;
-    QTest::newRow("missing, no default")
-        << QByteArray("sub\\none.wav") << noDefault << false << false << 0;
-    QTest::newRow("missing, no default, busy")
-        << QByteArray("sub\\none.wav") << noDefault << true << false << busyFrames;
-    QTest::newRow("corrupt") << QByteArray("sub\\bad.wav") << async << false << true
-                             << defaultFrames;
-    QTest::newRow("corrupt, no default")
-        << QByteArray("sub\\bad.wav") << noDefault << false << false << 0;
-    QTest::newRow("no name stops the tick") << QByteArray() << async << true << false << 0;
-    QTest::newRow("no-stop while busy")
-        << QByteArray("sub\\good.wav") << (async | W::SND_NOSTOP) << true << false << busyFrames;
-    QTest::newRow("no-stop while quiet")
-        << QByteArray("sub\\good.wav") << (async | W::SND_NOSTOP) << false << true << good;
+    QTest::newRow("file") << QByteArray("sub\\good.wav") << false << true << good;
+    QTest::newRow("file replaces a tick") << QByteArray("sub\\good.wav") << true << true << good;
+    QTest::newRow("missing") << QByteArray("sub\\none.wav") << false << true << defaultFrames;
+    QTest::newRow("corrupt") << QByteArray("sub\\bad.wav") << false << true << defaultFrames;
+    QTest::newRow("no name") << QByteArray() << true << false << busyFrames;
 }
 
-void TestFileWavePlayer::fallbackAndFlags()
+void TestFileWavePlayer::fallback()
 {
     QFETCH(QByteArray, request);
-    QFETCH(unsigned, flags);
     QFETCH(bool, busy);
-    QFETCH(bool, started);
+    QFETCH(bool, taken);
     QFETCH(int, playedFrames);
     const QString work = temp.filePath(QStringLiteral("flags"));
     QVERIFY(writeSteadyFile(work + "/sub/good.wav", kWorkSeconds));
     QVERIFY(writeBytes(work + "/sub/bad.wav", QByteArray(500, 'x')));
     QVERIFY(QDir::setCurrent(work));
 
-    Mixer mixer;
+    FakeSoundOutput sound;
     if (busy)
-        mixer.play(Mixer::Slot::Tick, std::make_shared<const std::vector<float>>(30000, 0.1f));
-    FileWavePlayer player(
-        mixer, [] { return true; }, temp.filePath(QStringLiteral("nodata")));
-    QCOMPARE(player.sndPlaySoundA(request, flags), started);
-    QCOMPARE(::playedFrames(mixer), playedFrames);
-}
-
-void TestFileWavePlayer::nothingPlaysWhenOutputIsNotReady()
-{
-    Mixer mixer;
-    FileWavePlayer player(
-        mixer, [] { return false; }, temp.filePath(QStringLiteral("nodata")));
-    QVERIFY(!player.sndPlaySoundA("sounds\\1tic.wav", WavePlayer::SND_ASYNC));
-    QVERIFY(!mixer.isPlaying(Mixer::Slot::Tick));
+        sound.play(SoundSlot::Tick, std::make_shared<const std::vector<float>>(30000, 0.1f));
+    FileWavePlayer player(sound, temp.filePath(QStringLiteral("nodata")));
+    QCOMPARE(player.sndPlaySoundA(request, WavePlayer::SND_ASYNC), taken);
+    QCOMPARE(::playedFrames(sound), playedFrames);
 }
 
 void TestFileWavePlayer::changedFileIsDecodedAgain()
 {
     const QString file = temp.filePath(QStringLiteral("changing.wav"));
-    Mixer mixer;
-    FileWavePlayer player(
-        mixer, [] { return true; }, QString());
+    FakeSoundOutput sound;
+    FileWavePlayer player(sound, QString());
     const QByteArray request = QFile::encodeName(file);
     for (double seconds : {kWorkSeconds, kDataSeconds, kWorkSeconds}) {
         QVERIFY(writeSteadyFile(file, seconds));
         for (int repeat = 0; repeat < 2; ++repeat) {
             QVERIFY(player.sndPlaySoundA(request, WavePlayer::SND_ASYNC));
-            QCOMPARE(playedFrames(mixer), framesOf(seconds));
+            QCOMPARE(playedFrames(sound), framesOf(seconds));
         }
     }
 }
 
 // CTest points PULSE_SERVER at a socket that does not exist. The real player must shrug
-// and return at once, also while it looks for a server again in the background (which
-// takes SDL a few hundred milliseconds here).
+// and return at once, also while the service looks for a server again in the background.
 void TestFileWavePlayer::noServerReturnsPromptly()
 {
-    FileWavePlayer player;
+    SoundService service;
+    FileWavePlayer player(service);
     QElapsedTimer total;
     total.start();
-    for (int i = 0; total.elapsed() < 2500; ++i) {
+    while (total.elapsed() < 2500) {
         QElapsedTimer timer;
         timer.start();
-        const bool started = player.sndPlaySoundA("sounds\\1tic.wav", WavePlayer::SND_ASYNC);
-        // The very first request may wait briefly for the stream to open.
-        const qint64 bound = i == 0 ? 1000 : 100;
-        QVERIFY2(timer.elapsed() < bound, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(started, AudioOutput::instance().isOpen());
+        QVERIFY(player.sndPlaySoundA("sounds\\1tic.wav", WavePlayer::SND_ASYNC));
+        QVERIFY2(timer.elapsed() < 5, qPrintable(QString::number(timer.elapsed())));
         QTest::qWait(20);
     }
 }

@@ -1,6 +1,5 @@
-#include "platform/audio/audiooutput.h"
-#include "platform/audio/resample.h"
-#include "platform/audio/wavedecode.h"
+#include "platform/sound/resample.h"
+#include "platform/sound/wavefile.h"
 #include "tests/support/soundfiles.h"
 
 #include <QDir>
@@ -16,7 +15,7 @@ Q_DECLARE_METATYPE(ToneFile)
 namespace
 {
 
-constexpr int kOut = AudioOutput::kRate;
+constexpr int kOut = SoundService::kTickRate;
 
 float peakOf(const std::vector<float>& samples)
 {
@@ -72,7 +71,13 @@ void TestWaveFiles::decodes_data()
     QTest::newRow("44100 Hz, short") << tone(wav16, 1, 44100, 0.04) << 0.04 << 0.5f;
     QTest::newRow("8000 Hz") << tone(wav16, 1, 8000, 0.5) << 0.5 << 0.5f;
     QTest::newRow("96000 Hz") << tone(wav16, 1, 96000, 0.5) << 0.5 << 0.5f;
-    QTest::newRow("AIFF") << tone(SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 1, 44100, 0.5) << 0.5 << 0.5f;
+    QTest::newRow("24-bit") << tone(SF_FORMAT_WAV | SF_FORMAT_PCM_24, 1, 48000, 0.5) << 0.5 << 0.5f;
+    QTest::newRow("32-bit integer")
+        << tone(SF_FORMAT_WAV | SF_FORMAT_PCM_32, 1, 48000, 0.5) << 0.5 << 0.5f;
+    QTest::newRow("64-bit float") << tone(SF_FORMAT_WAV | SF_FORMAT_DOUBLE, 2, 44100, 0.5) << 0.5
+                                  << 0.25f;
+    QTest::newRow("extensible header")
+        << tone(SF_FORMAT_WAVEX | SF_FORMAT_PCM_16, 1, 48000, 0.5) << 0.5 << 0.5f;
     QTest::newRow("30 s capped") << tone(wav16, 1, 8000, 30.0) << kMaxDecodedSeconds << 0.5f;
 }
 
@@ -84,7 +89,7 @@ void TestWaveFiles::decodes()
     const QString name = path(QStringLiteral("decode.snd"));
     QVERIFY(writeSoundFile(name, file));
 
-    const SampleBuffer decoded = decodeWaveFile(name);
+    const Samples decoded = decodeWaveFile(name);
     QVERIFY(decoded);
     const double expectedFrames = expectedSeconds * kOut;
     QVERIFY2(std::fabs(double(decoded->size()) - expectedFrames) <= 2 + expectedFrames / 1000,
@@ -102,6 +107,7 @@ void TestWaveFiles::refuses_data()
     QTest::newRow("random bytes") << "random";
     QTest::newRow("header without samples") << "nosamples";
     QTest::newRow("folder") << "folder";
+    QTest::newRow("not a wave file") << "aiff";
 }
 
 void TestWaveFiles::refuses()
@@ -128,6 +134,8 @@ void TestWaveFiles::refuses()
         QVERIFY(writeBytes(file, valid.left(44)));
     else if (kind == "folder")
         QVERIFY(QDir().mkpath(file));
+    else if (kind == "aiff")
+        QVERIFY(writeSoundFile(file, tone(SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 1, 44100, 0.2)));
     QVERIFY(!decodeWaveFile(file));
 }
 
@@ -141,7 +149,7 @@ void TestWaveFiles::cutShortDataGivesWhatIsThere()
     const QString cut = path(QStringLiteral("cut.wav"));
     QVERIFY(writeBytes(cut, source.read(44 + 2 * 12000)));
 
-    const SampleBuffer decoded = decodeWaveFile(cut);
+    const Samples decoded = decodeWaveFile(cut);
     QVERIFY(decoded);
     QCOMPARE(decoded->size(), std::size_t(12000));
 }
@@ -158,9 +166,15 @@ void TestWaveFiles::shippedSounds()
 {
     QFETCH(QString, file);
     QFETCH(double, seconds);
-    const SampleBuffer decoded = decodeWaveFile(file);
+    const Samples decoded = decodeWaveFile(file);
     QVERIFY2(decoded, qPrintable(file + " (tests run in the build folder)"));
     QVERIFY(std::fabs(double(decoded->size()) / kOut - seconds) < 0.005);
+    // Made at the rate they are played at, so nothing is converted when the program starts.
+    SF_INFO info{};
+    SNDFILE* opened = sf_open(qPrintable(file), SFM_READ, &info);
+    QVERIFY(opened);
+    sf_close(opened);
+    QCOMPARE(info.samplerate, kOut);
     QVERIFY(peakOf(*decoded) > 0.2f && peakOf(*decoded) <= 1.0f);
 }
 
@@ -176,7 +190,7 @@ void TestWaveFiles::resampleRejectsImpossibleRates()
 {
     QFETCH(int, rate);
     const std::vector<float> input(1000, 0.5f);
-    const SampleBuffer out = resampleToOutput(input.data(), input.size(), rate);
+    const Samples out = resampleToOutput(input.data(), input.size(), rate);
     QVERIFY(out);
     QVERIFY(out->empty());
 }

@@ -1,6 +1,6 @@
-#include "platform/audio/resample.h"
+#include "platform/sound/resample.h"
 
-#include "platform/audio/audiooutput.h"
+#include "platform/sound/soundservice.h"
 
 #include <samplerate.h>
 
@@ -22,22 +22,22 @@ std::vector<float> finiteCopy(const float* in, std::size_t frames)
     return copy;
 }
 
-SampleBuffer emptyBuffer()
+Samples emptyBuffer()
 {
     return std::make_shared<const std::vector<float>>();
 }
 
 } // namespace
 
-SampleBuffer resampleToOutput(const float* in, std::size_t frames, int inRate)
+Samples resampleToOutput(const float* in, std::size_t frames, int inRate)
 {
     if (!in || frames == 0 || inRate <= 0)
         return emptyBuffer();
-    const double ratio = double(AudioOutput::kRate) / inRate;
+    const double ratio = double(SoundService::kTickRate) / inRate;
     if (ratio > kMaxRatio || ratio < 1.0 / kMaxRatio)
         return emptyBuffer();
     std::vector<float> source = finiteCopy(in, frames);
-    if (inRate == AudioOutput::kRate)
+    if (inRate == SoundService::kTickRate)
         return std::make_shared<const std::vector<float>>(std::move(source));
 
     std::vector<float> out(static_cast<std::size_t>(std::ceil(frames * ratio)) + 1);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/audio/mixer.h"
+#include "platform/sound/soundservice.h"
 
 // What plays when a sound file cannot be used: a short, soft two-note chime at the output
 // rate. Made once and shared.
-SampleBuffer defaultSound();
+Samples defaultSound();

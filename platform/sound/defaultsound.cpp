@@ -1,6 +1,6 @@
-#include "platform/audio/defaultsound.h"
+#include "platform/sound/defaultsound.h"
 
-#include "platform/audio/audiooutput.h"
+#include "platform/sound/soundservice.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,11 +31,11 @@ double envelope(double t)
 
 std::vector<float> synthesise()
 {
-    const auto frames = static_cast<std::size_t>(kSeconds * AudioOutput::kRate);
+    const auto frames = static_cast<std::size_t>(kSeconds * SoundService::kTickRate);
     std::vector<float> out(frames);
     constexpr double twoPi = 2.0 * std::numbers::pi;
     for (std::size_t i = 0; i < frames; ++i) {
-        const double t = double(i) / AudioOutput::kRate;
+        const double t = double(i) / SoundService::kTickRate;
         const double low = std::sin(twoPi * kLowHz * t) * std::exp(-t / kLowDecay);
         const double high = 0.6 * std::sin(twoPi * kHighHz * t) * std::exp(-t / kHighDecay);
         out[i] = static_cast<float>(kPeak * envelope(t) * (low + high));
@@ -45,8 +45,8 @@ std::vector<float> synthesise()
 
 } // namespace
 
-SampleBuffer defaultSound()
+Samples defaultSound()
 {
-    static const SampleBuffer sound = std::make_shared<const std::vector<float>>(synthesise());
+    static const Samples sound = std::make_shared<const std::vector<float>>(synthesise());
     return sound;
 }
