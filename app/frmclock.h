@@ -25,6 +25,8 @@ public:
     void Picture1_Click();
     void Form_Click();
     bool isUnloaded() const { return unloaded; }
+    // An ordinary window of the panel's size instead of the whole screen; set before Form_Load.
+    bool windowed = false;
 
     Control *lblTop1, *Picture1, *lblDigital, *Shape2, *lblClickTheGreen, *Label1;
     Control *shapeClock, *Shape1, *Line1, *Line2, *lblTop, *lblClickMe;

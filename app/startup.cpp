@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QtMath>
 
 namespace
 {
@@ -18,10 +19,18 @@ void frmclock::Form_Load()
     voiceFailure = made.failure;
 
     // The window is placed over the whole screen and the panel centred in it, unscaled.
+    // Windowed, it is an ordinary framed window of the panel's own size.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 790, 747);
-    setGeometry(area);
+    QRect area = screen ? screen->geometry() : QRect(0, 0, 790, 747);
     const float panelWidthPx = panel().Width / 15.0f, panelHeightPx = panel().Height / 15.0f;
+    if (windowed) {
+        setWindowFlag(Qt::FramelessWindowHint, false);
+        const QPoint centre = area.center();
+        area.setSize(QSize(qCeil(panelWidthPx), qCeil(panelHeightPx)));
+        area.moveCenter(centre);
+        setFixedSize(area.size());
+    }
+    setGeometry(area);
     panel().Left = static_cast<float>(area.width() / 2.0 - panelWidthPx / 2.0);
     panel().Top = static_cast<float>(area.height() / 2.0 - panelHeightPx / 2.0);
 
@@ -57,7 +66,10 @@ void frmclock::Form_Load()
     os.pump->processPendingEvents();
     if (unloaded)
         return;
-    showFullScreen();
+    if (windowed)
+        show();
+    else
+        showFullScreen();
     if (!voiceFailure.isEmpty() && os.notice)
         os.notice(voiceFailure);
 

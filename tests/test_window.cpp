@@ -14,7 +14,8 @@ private slots:
     void designVisibility_data();
     void designVisibility();
     void startupPlacesDialAndHands();
-    void panelIsCentredUnscaled();
+    void placement_data();
+    void placement();
     void numeralsCentredOnTheirRingPoints();
     void hitTest_data();
     void hitTest();
@@ -81,16 +82,35 @@ void WindowTest::startupPlacesDialAndHands()
     QCOMPARE(w.lblTop->Caption, QString());
 }
 
-void WindowTest::panelIsCentredUnscaled()
+void WindowTest::placement_data()
 {
-    ClockFixture fixture;
-    frmclock& w = fixture.load();
+    QTest::addColumn<bool>("windowed");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPointF>("panelAt");
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    QCOMPARE(w.geometry().size(), screen);
-    QCOMPARE(w.panel().Left, static_cast<float>(screen.width() / 2.0 - 745 / 2.0));
-    QCOMPARE(w.panel().Top, static_cast<float>(screen.height() / 2.0 - 705 / 2.0));
+    // The panel is 745 x 705 pixels, centred and unscaled.
+    QTest::newRow("full screen") << false << screen
+                                 << QPointF(screen.width() / 2.0 - 372.5,
+                                            screen.height() / 2.0 - 352.5);
+    QTest::newRow("windowed") << true << QSize(745, 705) << QPointF(0, 0);
+}
+
+void WindowTest::placement()
+{
+    QFETCH(bool, windowed);
+    QFETCH(QSize, size);
+    QFETCH(QPointF, panelAt);
+    ClockFixture fixture;
+    fixture.window->windowed = windowed;
+    frmclock& w = fixture.load();
+    QCOMPARE(w.geometry().size(), size);
+    QCOMPARE(w.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+    QCOMPARE(w.panel().Left, static_cast<float>(panelAt.x()));
+    QCOMPARE(w.panel().Top, static_cast<float>(panelAt.y()));
     QCOMPARE(w.panel().Width, 11175.0f);
     QCOMPARE(w.panel().Height, 10575.0f);
+    QCOMPARE(w.isFullScreen(), !windowed);
+    QCOMPARE(w.windowFlags().testFlag(Qt::FramelessWindowHint), !windowed);
 }
 
 void WindowTest::numeralsCentredOnTheirRingPoints()
