@@ -21,8 +21,7 @@ constexpr QtOption kQtOptions[] = {
     {"qwindowicon", true},   {"session", true},
     {"style", true},         {"stylesheet", true},
     {"reverse", false},      {"nograb", false},
-    {"dograb", false},       {"sync", false},
-    {"widgetcount", false},
+    {"dograb", false},       {"widgetcount", false},
 };
 // Qt would apply these to the first window and the window then sets its own geometry,
 // so they would be silently lost: say so instead.
