@@ -16,7 +16,7 @@ test_pkgs=(pulseaudio pulseaudio-utils sox imagemagick clang-format desktop-file
 wanted=("${build_pkgs[@]}")
 case "${1:-run}" in
 run)
-    why="building and running Chimewise"
+    why="To build and run Chimewise"
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
         wanted+=("${screen_pkgs[@]}")
         why="$why on a virtual screen (there is no display here)"
@@ -24,11 +24,11 @@ run)
     ;;
 package)
     wanted+=("${package_pkgs[@]}")
-    why="making the Chimewise package"
+    why="To make the Chimewise package"
     ;;
 test)
     wanted+=("${screen_pkgs[@]}" "${package_pkgs[@]}" "${test_pkgs[@]}")
-    why="building and testing Chimewise"
+    why="To build and test Chimewise"
     ;;
 *)
     echo "usage: $0 run|package|test" >&2
@@ -53,7 +53,7 @@ else
     echo "Ask an administrator to run: apt-get install ${missing[*]}" >&2
     exit 1
 fi
-echo "== Installing the Debian packages that $why needs and this machine lacks${as_root:+, through sudo}:"
+echo "== $why, installing the Debian packages this machine lacks${as_root:+, through sudo}:"
 echo "   ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -qq
