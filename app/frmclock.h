@@ -101,6 +101,7 @@ protected:
     void controlClick(Control& control) override;
     void controlMouseUp(Control& control, int button, int shift, float x, float y) override;
     void surfaceClick() override { Form_Click(); }
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();

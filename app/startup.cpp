@@ -3,6 +3,7 @@
 #include "app/timing.h"
 #include "clockface/dialmath.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtMath>
@@ -104,6 +105,15 @@ void frmclock::Picture1_Click()
     if (voice)
         voice->Speak(QString(), Voice::SVSFlagsAsync | Voice::SVSFPurgeBeforeSpeak);
     close();
+}
+
+// Closed from outside, by the window manager's close button or Alt+F4: the same as the
+// red cross, so a start-up still pausing stops there and nothing more is said.
+void frmclock::closeEvent(QCloseEvent* event)
+{
+    if (!unloaded)
+        Picture1_Click();
+    FormView::closeEvent(event);
 }
 
 void frmclock::Form_Click() {}

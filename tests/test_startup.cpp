@@ -12,6 +12,7 @@ private slots:
     void announcementPerClock_data();
     void announcementPerClock();
     void readsMinuteBeforeHour();
+    void closeDuringPauseEndsEverything_data();
     void closeDuringPauseEndsEverything();
     void clockClickDuringPauseStillAnnounces();
     void missingVoiceGivesNoticeAndSilentProgram();
@@ -81,11 +82,23 @@ void StartupTest::readsMinuteBeforeHour()
     QCOMPARE(fixture.fakes.sounds.spoken().value(0), QStringLiteral("the current time is  12 59"));
 }
 
+void StartupTest::closeDuringPauseEndsEverything_data()
+{
+    QTest::addColumn<bool>("byWindowManager");
+    QTest::newRow("red cross") << false;
+    QTest::newRow("window manager") << true;
+}
+
 void StartupTest::closeDuringPauseEndsEverything()
 {
+    QFETCH(bool, byWindowManager);
     ClockFixture fixture;
     fixture.fakes.pump.onPass = [&](long long pass) {
-        if (pass == 500)
+        if (pass != 500)
+            return;
+        if (byWindowManager)
+            fixture.window->close();
+        else
             QTest::mouseClick(fixture.window.get(), Qt::LeftButton, {},
                               fixture.middleOf(fixture.window->Picture1));
     };
