@@ -32,6 +32,9 @@ public:
     void coverScreen();
     void followScreen();
     QString accessibleDescription(const Control& control) const override;
+    void placeInWindow();
+    // An ordinary window of the panel's size instead of the whole screen; set before Form_Load.
+    bool windowed = false;
 
     Control *lblTop1, *Picture1, *lblDigital, *Shape2, *lblClickTheGreen, *Label1;
     Control *shapeClock, *Shape1, *Line1, *Line2, *lblTop, *lblClickMe;

@@ -1,22 +1,13 @@
+#include "app/commandline.h"
 #include "app/frmclock.h"
 #include "platform/realplatform.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
-#include <cstdlib>
 
 namespace
 {
-bool hasDisplay()
-{
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value && *value;
-    };
-    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
-}
-
 void showNotice(QWidget* parent, const QString& text)
 {
     std::fprintf(stderr, "chimewise: %s\n", qPrintable(text));
@@ -31,13 +22,9 @@ void showNotice(QWidget* parent, const QString& text)
 
 int main(int argc, char** argv)
 {
-    if (!hasDisplay()) {
-        std::fprintf(stderr,
-                     "chimewise: no display to open a window on (DISPLAY is not set); "
-                     "to run it without a screen anyway: xvfb-run -a %s\n",
-                     argv[0]);
-        return 1;
-    }
+    CommandLine command;
+    if (const std::optional<int> exitCode = handleCommandLine(argc, argv, command))
+        return *exitCode;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chimewise"));
     QApplication::setApplicationVersion(QStringLiteral(CHIMEWISE_VERSION));
@@ -46,6 +33,7 @@ int main(int argc, char** argv)
     QWidget* window = nullptr;
     RealPlatform real([&window](const QString& text) { showNotice(window, text); });
     frmclock form(real.platform());
+    form.windowed = command.windowed;
     window = &form;
     form.Form_Load();
     if (form.isUnloaded())

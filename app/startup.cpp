@@ -14,8 +14,12 @@ void frmclock::Form_Load()
     voice = std::move(made.voice);
     voiceFailure = made.failure;
 
-    // The window is placed over the whole screen and the panel centred in it.
-    coverScreen();
+    // The window covers the screen with the panel centred; windowed, it is an ordinary framed
+    // window of the panel's own size.
+    if (windowed)
+        placeInWindow();
+    else
+        coverScreen();
 
     setCaption(*lblTop, QString());
     clickState = QStringLiteral("get");
@@ -50,8 +54,12 @@ void frmclock::Form_Load()
     os.pump->processPendingEvents();
     if (unloaded)
         return;
-    showFullScreen();
-    followScreen();
+    if (windowed) {
+        show();
+    } else {
+        showFullScreen();
+        followScreen();
+    }
     if (!voiceFailure.isEmpty() && os.notice)
         os.notice(voiceFailure);
 

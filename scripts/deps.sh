@@ -1,16 +1,40 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Chimewise needs that this machine lacks.
-#   scripts/deps.sh run    what building and running need
-#   scripts/deps.sh test   that, plus what the tests need
+#   scripts/deps.sh run      what building and running need (and, on a machine without a
+#                            display, the virtual screen xvfb-run needs)
+#   scripts/deps.sh package  what building and making the Debian package need
+#   scripts/deps.sh test     all of that, plus what the tests need
 set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev flite1-dev libpulse-dev
     libsamplerate0-dev fonts-comic-neue fonts-dejavu-core)
-test_pkgs=(libsndfile1-dev pulseaudio pulseaudio-utils sox xvfb xauth imagemagick clang-format
-    desktop-file-utils appstream dpkg-dev file)
+screen_pkgs=(xvfb xauth)
+package_pkgs=(dpkg-dev file)
+test_pkgs=(libsndfile1-dev pulseaudio pulseaudio-utils sox imagemagick clang-format
+    desktop-file-utils appstream lintian)
 
 wanted=("${build_pkgs[@]}")
-[ "${1:-run}" = test ] && wanted+=("${test_pkgs[@]}")
+case "${1:-run}" in
+run)
+    why="To build and run Chimewise"
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        wanted+=("${screen_pkgs[@]}")
+        why="$why on a virtual screen (there is no display here)"
+    fi
+    ;;
+package)
+    wanted+=("${package_pkgs[@]}")
+    why="To make the Chimewise package"
+    ;;
+test)
+    wanted+=("${screen_pkgs[@]}" "${package_pkgs[@]}" "${test_pkgs[@]}")
+    why="To build and test Chimewise"
+    ;;
+*)
+    echo "usage: $0 run|package|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for pkg in "${wanted[@]}"; do
@@ -19,7 +43,6 @@ for pkg in "${wanted[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
     as_root=()
 elif command -v sudo >/dev/null 2>&1; then
@@ -30,6 +53,8 @@ else
     echo "Ask an administrator to run: apt-get install ${missing[*]}" >&2
     exit 1
 fi
+echo "== $why, installing the Debian packages this machine lacks${as_root:+, through sudo}:"
+echo "   ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -qq
 "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch root and starts the program from
-# there, in a folder without sounds/, to see that it finds its installed tick sounds.
+# Builds the Debian package, checks it with lintian, unpacks it into a scratch root and
+# starts the program from there, in a folder without sounds/, to see that it finds its
+# installed tick sounds.
 #   package-test.sh <build folder>
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -11,11 +12,16 @@ trap 'rm -rf "$scratch"' EXIT
 deb=$(ls "$scratch"/out/chimewise_*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 echo "depends: $(dpkg-deb -f "$deb" Depends)"
+command -v lintian >/dev/null || { echo "lintian is missing (scripts/deps.sh test installs it)"; exit 1; }
+# Errors, warnings and the hardening and stripping notes fail the test; pedantic notes show.
+lintian --pedantic --display-info --fail-on error,warning,info "$deb" 2>/dev/null
+echo "lintian: clean"
 dpkg-deb -x "$deb" "$scratch/root"
 for f in usr/bin/chimewise usr/share/chimewise/sounds/1tic.wav usr/share/chimewise/sounds/4tics.wav \
     usr/share/applications/org.example.chimewise.desktop \
     usr/share/metainfo/org.example.chimewise.metainfo.xml \
-    usr/share/icons/hicolor/48x48/apps/org.example.chimewise.png; do
+    usr/share/icons/hicolor/48x48/apps/org.example.chimewise.png \
+    usr/share/man/man6/chimewise.6.gz usr/share/doc/chimewise/copyright; do
     [ -e "$scratch/root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
 if command -v desktop-file-validate >/dev/null; then
@@ -24,6 +30,10 @@ fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/org.example.chimewise.metainfo.xml"
 fi
+
+version=$(env -u DISPLAY -u QT_QPA_PLATFORM "$scratch/root/usr/bin/chimewise" --version)
+[ "$version" = "chimewise $(dpkg-deb -f "$deb" Version)" ] ||
+    { echo "the program says '$version', the package $(dpkg-deb -f "$deb" Version)"; exit 1; }
 
 mkdir "$scratch/elsewhere"
 cd "$scratch/elsewhere"

@@ -18,6 +18,7 @@ private slots:
     void panelFit_data();
     void panelFit();
     void panelFollowsTheWindowSize();
+    void windowedIsAnOrdinaryWindowOfThePanelsSize();
     void numeralsCentredOnTheirRingPoints();
     void hitTest_data();
     void hitTest();
@@ -130,6 +131,19 @@ void WindowTest::panelFollowsTheWindowSize()
     QVERIFY(QRectF(w.rect()).contains(cross));
     QTest::mouseClick(&w, Qt::LeftButton, {}, cross.center().toPoint());
     QVERIFY(w.isUnloaded());
+}
+
+void WindowTest::windowedIsAnOrdinaryWindowOfThePanelsSize()
+{
+    ClockFixture fixture;
+    fixture.window->windowed = true;
+    frmclock& w = fixture.load();
+    QCOMPARE(w.geometry().size(), QSize(745, 705));
+    QCOMPARE(w.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+    QCOMPARE(w.panel().Left, 0.0f);
+    QCOMPARE(w.panel().Top, 0.0f);
+    QVERIFY(!w.isFullScreen());
+    QVERIFY(!w.windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
 void WindowTest::numeralsCentredOnTheirRingPoints()

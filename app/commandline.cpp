@@ -1,0 +1,152 @@
+#include "app/commandline.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+// Options QApplication takes out of argv itself. They are let through here so that
+// -platform, -display, -style and the like keep working.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},      {"platformpluginpath", true},
+    {"platformtheme", true}, {"plugin", true},
+    {"display", true},       {"name", true},
+    {"title", true},         {"qwindowtitle", true},
+    {"qwindowicon", true},   {"session", true},
+    {"style", true},         {"stylesheet", true},
+    {"reverse", false},      {"nograb", false},
+    {"dograb", false},       {"widgetcount", false},
+};
+// Qt would apply these to the first window and the window then sets its own geometry,
+// so they would be silently lost: say so instead.
+const char* const kGeometryOptions[] = {"geometry", "qwindowgeometry"};
+
+const char* const kEpilogue =
+    "\nWithout options the clock fills the screen. To quit, click the red cross at the top\n"
+    "right, or press Ctrl+Q or Alt+F4.\n"
+    "Qt's own options, such as -platform, -display and -style, are understood too.\n";
+
+void addHidden(QCommandLineParser& parser, const QString& name, bool takesValue)
+{
+    QCommandLineOption option(name);
+    if (takesValue)
+        option.setValueName(QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+}
+
+QString qtOptionsText()
+{
+    QString text = QStringLiteral("\nQt's options that are understood:\n"), line;
+    for (const QtOption& option : kQtOptions) {
+        const QString word = QStringLiteral("  -%1%2").arg(
+            QLatin1String(option.name), QLatin1String(option.takesValue ? " <value>" : ""));
+        if (line.size() + word.size() > 79)
+            text += line + QLatin1Char('\n'), line.clear();
+        line += word;
+    }
+    return text + line + QLatin1Char('\n');
+}
+
+QString helpText(const QCommandLineParser& parser, const QString& program, bool withQt)
+{
+    // Qt names the program after the running application, which does not exist yet.
+    const QString options = parser.helpText().section(QLatin1Char('\n'), 1);
+    return QStringLiteral("Usage: %1 [options]\n").arg(program) + options +
+           QLatin1String(kEpilogue) + (withQt ? qtOptionsText() : QString());
+}
+
+CommandLine refuse(const QString& reason)
+{
+    return {CommandLine::Outcome::Refuse, reason, false, false};
+}
+
+bool environmentHasDisplay()
+{
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    // Qt's own options are single-dash words (-platform), not bundles of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Chimewise teaches young children to read an analogue clock: click the clock,\n"
+        "say the time out loud, click again to see and hear it."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption windowed(
+        QStringLiteral("windowed"),
+        QStringLiteral("Show the clock in an ordinary window of its own size instead of over "
+                       "the whole screen."));
+    parser.addOption(windowed);
+    for (const QtOption& option : kQtOptions)
+        addHidden(parser, QLatin1String(option.name), option.takesValue);
+    for (const char* name : kGeometryOptions)
+        addHidden(parser, QLatin1String(name), true);
+
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(QStringLiteral("Unexpected argument '%1'.")
+                          .arg(parser.positionalArguments().constFirst()));
+    const QString program =
+        arguments.isEmpty() ? QStringLiteral("chimewise") : QFileInfo(arguments[0]).fileName();
+    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
+    if (parser.isSet(help) || helpAll)
+        return {CommandLine::Outcome::Print, helpText(parser, program, helpAll), false, false};
+    if (parser.isSet(version))
+        return {CommandLine::Outcome::Print, QStringLiteral("chimewise " CHIMEWISE_VERSION "\n"),
+                false, false};
+    for (const char* name : kGeometryOptions) {
+        if (parser.isSet(QLatin1String(name)))
+            return refuse(QStringLiteral("The window's size and place are fixed, so -%1 is not "
+                                         "supported; --windowed shows the clock in an ordinary "
+                                         "window.")
+                              .arg(QLatin1String(name)));
+    }
+    const bool namesDisplay =
+        parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
+    return {CommandLine::Outcome::Run, QString(), parser.isSet(windowed), namesDisplay};
+}
+
+std::optional<int> handleCommandLine(int argc, char** argv, CommandLine& command)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    command = parseCommandLine(arguments);
+    const QByteArray program = argc > 0 ? argv[0] : "chimewise";
+    switch (command.outcome) {
+    case CommandLine::Outcome::Print:
+        std::fputs(qPrintable(command.message), stdout);
+        return 0;
+    case CommandLine::Outcome::Refuse:
+        std::fprintf(stderr, "chimewise: %s\nTry '%s --help' for more information.\n",
+                     qPrintable(command.message), program.constData());
+        return 2;
+    case CommandLine::Outcome::Run:
+        break;
+    }
+    if (!command.namesDisplay && !environmentHasDisplay()) {
+        std::fprintf(stderr,
+                     "chimewise: no display to open a window on (DISPLAY is not set); "
+                     "to run it on a virtual screen: "
+                     "xvfb-run -a -s \"-screen 0 1280x800x24\" %s\n",
+                     program.constData());
+        return 1;
+    }
+    return std::nullopt;
+}

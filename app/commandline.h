@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What the command line asks for. It is read before anything of the GUI exists, so that
+// --help and --version answer without a display and without a sound.
+struct CommandLine {
+    enum class Outcome { Run, Print, Refuse };
+    Outcome outcome = Outcome::Run;
+    // Printed on standard output for Print; the reason for Refuse.
+    QString message;
+    bool windowed = false;
+    // -platform or -display: the person chose where to draw, not the environment.
+    bool namesDisplay = false;
+};
+
+// Pure: the first argument is the program's name, as in argv.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// Parses argv and prints what it must. An exit code when the program must stop there:
+// 0 after help or version, 1 with no display to open a window on, 2 for a wrong option.
+std::optional<int> handleCommandLine(int argc, char** argv, CommandLine& command);

@@ -1,0 +1,158 @@
+// The command line: what each option leads to, and, on the real program, that help,
+// version, a wrong option and a missing display all end before any window or sound.
+#include "app/commandline.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using Outcome = CommandLine::Outcome;
+Q_DECLARE_METATYPE(Outcome)
+
+namespace
+{
+// A unix socket that listens and knows whether anyone connected to it.
+struct ListeningSocket {
+    explicit ListeningSocket(const QString& where) : path(where)
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+        fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            listen(fd, 4) != 0)
+            qFatal("cannot listen on %s", qPrintable(path));
+    }
+    ~ListeningSocket() { close(fd); }
+    bool wasCalled() const
+    {
+        const int caller = accept(fd, nullptr, nullptr);
+        if (caller >= 0)
+            close(caller);
+        return caller >= 0;
+    }
+    QString path;
+    int fd = -1;
+};
+} // namespace
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void parse_data();
+    void parse();
+    void realProgramStopsBeforeAnyWindowOrSound_data();
+    void realProgramStopsBeforeAnyWindowOrSound();
+};
+
+void CommandLineTest::parse_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<bool>("windowed");
+    QTest::addColumn<bool>("namesDisplay");
+    QTest::addColumn<QString>("message");
+    const QString none;
+    QTest::newRow("none") << QStringList() << Outcome::Run << false << false << none;
+    QTest::newRow("windowed") << QStringList{"--windowed"} << Outcome::Run << true << false << none;
+    QTest::newRow("Qt's options pass")
+        << QStringList{"-platform", "offscreen", "-style=fusion", "-reverse", "-windowed"}
+        << Outcome::Run << true << true << none;
+    QTest::newRow("Qt's option, two dashes")
+        << QStringList{"--display", ":5"} << Outcome::Run << false << true << none;
+    QTest::newRow("help") << QStringList{"--help"} << Outcome::Print << false << false
+                          << "Usage: chimewise [options]\n";
+    QTest::newRow("-h") << QStringList{"-h"} << Outcome::Print << false << false << "--windowed";
+    QTest::newRow("help-all") << QStringList{"--help-all"} << Outcome::Print << false << false
+                              << "-widgetcount";
+    QTest::newRow("version") << QStringList{"--version"} << Outcome::Print << false << false
+                             << "chimewise " CHIMEWISE_VERSION "\n";
+    QTest::newRow("-v") << QStringList{"-v"} << Outcome::Print << false << false
+                        << "chimewise " CHIMEWISE_VERSION "\n";
+    QTest::newRow("unknown") << QStringList{"--bogus"} << Outcome::Refuse << false << false
+                             << "Unknown option 'bogus'.";
+    QTest::newRow("letters are not bundled")
+        << QStringList{"-hv"} << Outcome::Refuse << false << false << "Unknown option 'hv'.";
+    QTest::newRow("argument") << QStringList{"now"} << Outcome::Refuse << false << false
+                              << "Unexpected argument 'now'.";
+    QTest::newRow("value missing") << QStringList{"-style"} << Outcome::Refuse << false << false
+                                   << "Missing value after '-style'.";
+    QTest::newRow("geometry") << QStringList{"-geometry", "800x600"} << Outcome::Refuse << false
+                              << false << "-geometry is not supported; --windowed";
+    QTest::newRow("qwindowgeometry") << QStringList{"--windowed", "-qwindowgeometry", "+0+0"}
+                                     << Outcome::Refuse << false << false << "-qwindowgeometry";
+}
+
+void CommandLineTest::parse()
+{
+    QFETCH(QStringList, options);
+    QFETCH(Outcome, outcome);
+    QFETCH(bool, windowed);
+    QFETCH(bool, namesDisplay);
+    QFETCH(QString, message);
+    const CommandLine command = parseCommandLine(QStringList{"/usr/bin/chimewise"} + options);
+    QCOMPARE(command.outcome, outcome);
+    QCOMPARE(command.windowed, windowed);
+    QCOMPARE(command.namesDisplay, namesDisplay);
+    QVERIFY2(command.message.contains(message), qPrintable(command.message));
+}
+
+void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("display");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("help") << QStringList{"--help"} << true << 0 << "--windowed"
+                          << "";
+    QTest::newRow("help, no display") << QStringList{"-h"} << false << 0 << "Usage:"
+                                      << "";
+    QTest::newRow("version") << QStringList{"--version"} << true << 0
+                             << "chimewise " CHIMEWISE_VERSION "\n"
+                             << "";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << true << 2 << ""
+                                    << "chimewise: Unknown option 'bogus'.\nTry '" CHIMEWISE_BINARY
+                                       " --help' for more information.\n";
+    QTest::newRow("no display") << QStringList() << false << 1 << ""
+                                << "no display to open a window on";
+}
+
+void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound()
+{
+    QFETCH(QStringList, options);
+    QFETCH(bool, display);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QTemporaryDir scratch;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    // A display whose plugin does not exist: making the application object, and so any
+    // window, would abort. The sound server is a socket that must never be called.
+    if (display)
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("chimewise-no-such-qpa"));
+    const ListeningSocket server(scratch.filePath(QStringLiteral("pulse")));
+    env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + server.path);
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("chimewise.*=true"));
+
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(CHIMEWISE_BINARY), options);
+    QVERIFY(program.waitForFinished(10000));
+    const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput());
+    const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), exitCode);
+    QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.contains(out), qPrintable(stdOut));
+    QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(err), qPrintable(stdErr));
+    QVERIFY(!server.wasCalled());
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "test_commandline.moc"
