@@ -90,6 +90,7 @@ void frmclock::centerDialShapes()
 
 void frmclock::Picture1_Click()
 {
+    logMilestone("closing");
     unloaded = true;
     if (voice)
         voice->Speak(QString(), Voice::SVSFlagsAsync | Voice::SVSFPurgeBeforeSpeak);

@@ -4,12 +4,12 @@
 #include "platform/sound/wavefile.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLoggingCategory>
+#include <filesystem>
 
 // Which file each request found: QT_LOGGING_RULES="chimewise.sound.debug=true".
 Q_LOGGING_CATEGORY(lcSound, "chimewise.sound", QtInfoMsg)
@@ -25,7 +25,8 @@ constexpr qsizetype kMaxKept = 16;
 struct FileWavePlayer::Library {
     struct Decoded {
         qint64 size = -1;
-        QDateTime modified;
+        // Not a QDateTime: that would turn it into local time, which this thread need not.
+        std::filesystem::file_time_type modified;
         Samples samples; // null when the file could not be decoded
     };
 
@@ -98,15 +99,17 @@ Samples FileWavePlayer::Library::load(const QByteArray& path, const QString& wor
 
 Samples FileWavePlayer::Library::decode(const QString& file)
 {
-    const QFileInfo info(file);
+    const qint64 size = QFileInfo(file).size();
+    std::error_code unknown;
+    const auto modified =
+        std::filesystem::last_write_time(QFile::encodeName(file).toStdString(), unknown);
     const auto found = kept.constFind(file);
-    if (found != kept.constEnd() && found->size == info.size() &&
-        found->modified == info.lastModified())
+    if (found != kept.constEnd() && found->size == size && found->modified == modified)
         return found->samples;
     if (kept.size() >= kMaxKept)
         kept.clear();
     // Failures are kept too, so a broken file is not decoded again on every tick.
-    const Decoded decoded{info.size(), info.lastModified(), decodeWaveFile(file)};
+    const Decoded decoded{size, modified, decodeWaveFile(file)};
     kept.insert(file, decoded);
     return decoded.samples;
 }

@@ -11,7 +11,7 @@ build_pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev flite1-dev libpulse
 screen_pkgs=(xvfb xauth)
 package_pkgs=(dpkg-dev file)
 test_pkgs=(libsndfile1-dev pulseaudio pulseaudio-utils sox imagemagick clang-format
-    desktop-file-utils appstream lintian)
+    desktop-file-utils appstream lintian xdotool)
 
 wanted=("${build_pkgs[@]}")
 case "${1:-run}" in

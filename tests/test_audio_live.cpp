@@ -2,7 +2,6 @@
 #include "tests/support/recorder.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTest>
 #include <csignal>
 #include <memory>
@@ -13,12 +12,8 @@ namespace
 
 bool serverAnswers()
 {
-    QProcess pactl;
-    pactl.setStandardOutputFile(QProcess::nullDevice());
-    pactl.setStandardErrorFile(QProcess::nullDevice());
-    pactl.start(QStringLiteral("pactl"), {QStringLiteral("info")});
-    return pactl.waitForFinished(3000) && pactl.exitStatus() == QProcess::NormalExit &&
-           pactl.exitCode() == 0;
+    ChildProcess pactl;
+    return pactl.start({"pactl", "info"}) && pactl.wait(3000) == 0;
 }
 
 } // namespace
@@ -51,7 +46,7 @@ private:
     std::unique_ptr<SinkRecorder> recorder;
     std::unique_ptr<SoundService> service;
     std::unique_ptr<FileWavePlayer> player;
-    QProcess newServer;
+    ChildProcess newServer;
     QByteArray serverAddress;
 };
 
@@ -59,11 +54,7 @@ void TestAudioLive::initTestCase()
 {
     if (qEnvironmentVariableIsEmpty("PA_PID"))
         QSKIP("needs the private sound server: run through tests/with-pulse.sh");
-    // The program starts as if no server ran; the next case lets it find the real one.
     serverAddress = qgetenv("PULSE_SERVER");
-    qputenv("PULSE_SERVER", "unix:/nonexistent/chimewise-no-server");
-    service = std::make_unique<SoundService>();
-    player = std::make_unique<FileWavePlayer>(*service);
 }
 
 // Every request comes back at once whatever the server is doing: only the service's own
@@ -75,20 +66,27 @@ void TestAudioLive::cleanup()
 
 void TestAudioLive::promptWithoutServer()
 {
+    // The environment is only changed while no service runs: the service reads it.
+    qputenv("PULSE_SERVER", "unix:/nonexistent/chimewise-no-server");
+    service = std::make_unique<SoundService>();
+    player = std::make_unique<FileWavePlayer>(*service);
     QElapsedTimer total;
     total.start();
     while (total.elapsed() < 2500) {
         requestTick();
         QTest::qWait(50);
     }
+    player.reset();
+    service.reset();
+    qputenv("PULSE_SERVER", serverAddress);
 }
 
 void TestAudioLive::soundStartsOnceServerIsThere()
 {
-    qputenv("PULSE_SERVER", serverAddress);
+    service = std::make_unique<SoundService>();
+    player = std::make_unique<FileWavePlayer>(*service);
     recorder = std::make_unique<SinkRecorder>();
     QVERIFY2(recorder->start(), "nothing recorded from nullsink.monitor");
-    // The server is looked for again at most every couple of seconds.
     QVERIFY(requestUntilHeard(5000));
 }
 
@@ -97,10 +95,7 @@ void TestAudioLive::cleanupTestCase()
     recorder.reset();
     player.reset();
     service.reset();
-    if (newServer.state() != QProcess::NotRunning) {
-        newServer.terminate();
-        newServer.waitForFinished(5000);
-    }
+    newServer.kill();
 }
 
 void TestAudioLive::tickIsHeardSoonAndWhole()
@@ -202,16 +197,13 @@ void TestAudioLive::soundReturnsWithANewServer()
 {
     const QString socket = QString::fromLocal8Bit(serverAddress).section(':', 1);
     QFile::remove(socket);
-    newServer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    newServer.start(QStringLiteral("pulseaudio"),
-                    {"-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit",
-                     "--log-level=error",
-                     "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket,
-                     "--load=module-null-sink sink_name=nullsink rate=48000"});
-    QVERIFY(newServer.waitForStarted(5000));
+    QVERIFY(newServer.start({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                             "--disallow-exit", "--log-level=error",
+                             "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket,
+                             "--load=module-null-sink sink_name=nullsink rate=48000"}));
     QFile pids(qEnvironmentVariable("CHIMEWISE_EXTRA_SERVERS"));
     if (pids.open(QIODevice::Append))
-        pids.write(QByteArray::number(newServer.processId()) + '\n');
+        pids.write(QByteArray::number(newServer.pid()) + '\n');
     bool up = false;
     for (int i = 0; i < 50 && !up; ++i) {
         up = serverAnswers();

@@ -204,7 +204,10 @@ void TestVoice::preparedTextPlaysWholeAtOnce()
     QVERIFY(sound.waitComplete(SoundSlot::Speech, 50));
     const FakeSoundOutput::Sound now = sound.current(SoundSlot::Speech);
     QCOMPARE(now.parts, 1);
-    QVERIFY(sameLength(now.samples.size(), utterance(text).size()));
+    const std::size_t expected = utterance(text).size();
+    QVERIFY2(
+        sameLength(now.samples.size(), expected),
+        qPrintable(QStringLiteral("%1 samples, not %2").arg(now.samples.size()).arg(expected)));
 }
 
 void TestVoice::longTextStartsBeforeItIsMade()

@@ -18,11 +18,9 @@ SinkRecorder::~SinkRecorder()
 
 bool SinkRecorder::start(int timeoutMs)
 {
-    parec.start(QStringLiteral("parec"),
-                {QStringLiteral("-d"), QStringLiteral("nullsink.monitor"), QStringLiteral("--raw"),
-                 QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
-                 QStringLiteral("--rate=48000"), QStringLiteral("--latency-msec=5")});
-    if (!parec.waitForStarted(3000))
+    if (!parec.start({"parec", "-d", "nullsink.monitor", "--raw", "--format=s16le", "--channels=1",
+                      "--rate=48000", "--latency-msec=5"},
+                     ChildProcess::Keep::Output))
         return false;
     const double deadline = nowMs() + timeoutMs;
     while (recorded.empty() && nowMs() < deadline)
@@ -39,17 +37,12 @@ bool SinkRecorder::start(int timeoutMs)
 
 void SinkRecorder::stop()
 {
-    if (parec.state() == QProcess::NotRunning)
-        return;
     parec.kill();
-    parec.waitForFinished(3000);
 }
 
 void SinkRecorder::poll(int waitMs)
 {
-    if (parec.bytesAvailable() == 0 && waitMs > 0 && parec.state() == QProcess::Running)
-        parec.waitForReadyRead(waitMs);
-    const QByteArray bytes = parec.readAllStandardOutput();
+    const QByteArray bytes = parec.read(waitMs);
     if (!bytes.isEmpty())
         append(bytes);
 }
@@ -84,7 +77,7 @@ double SinkRecorder::waitForSound(double fromMs, float threshold, int timeoutMs)
         for (; next < recorded.size(); ++next)
             if (std::fabs(recorded[next]) >= threshold)
                 return timeOf(next);
-        if (nowMs() >= deadline || parec.state() != QProcess::Running)
+        if (nowMs() >= deadline || !parec.running())
             return -1.0;
         poll(10);
     }
@@ -92,7 +85,7 @@ double SinkRecorder::waitForSound(double fromMs, float threshold, int timeoutMs)
 
 float SinkRecorder::peakBetween(double fromMs, double toMs)
 {
-    while (nowMs() < toMs + 50 && parec.state() == QProcess::Running)
+    while (nowMs() < toMs + 50 && parec.running())
         poll(10);
     poll();
     float peak = 0.0f;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "tests/support/child.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <cstddef>
 #include <vector>
 
@@ -41,7 +42,7 @@ private:
     std::size_t indexAt(double ms) const;
     void append(const QByteArray& bytes);
 
-    QProcess parec;
+    ChildProcess parec;
     QElapsedTimer clock;
     std::vector<float> recorded;
     QByteArray oddByte;

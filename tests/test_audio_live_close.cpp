@@ -1,0 +1,117 @@
+// The red cross ends the real program at once whatever the sound server is doing: running,
+// stopped, never answering or gone. Run under a sound server and a 1280 x 800 virtual screen
+// (see CMakeLists.txt); the cross is clicked as a parent would, through the X server.
+#include "tests/support/child.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <chrono>
+#include <csignal>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace
+{
+
+// A server that takes the connection and never says a word.
+struct MuteServer {
+    explicit MuteServer(const QString& path)
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+        fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            listen(fd, 4) != 0)
+            qFatal("cannot listen on %s", qPrintable(path));
+    }
+    ~MuteServer() { close(fd); }
+    int fd = -1;
+};
+
+bool send(int signal)
+{
+    return ::kill(pid_t(qEnvironmentVariableIntValue("PA_PID")), signal) == 0;
+}
+
+} // namespace
+
+class CloseTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void crossEndsTheProgramAtOnce_data();
+    void crossEndsTheProgramAtOnce();
+};
+
+void CloseTest::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("PA_PID") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs the private sound server and a virtual screen (see tests/CMakeLists.txt)");
+    // The program finds its display through DISPLAY, not the offscreen setting tests get.
+    qunsetenv("QT_QPA_PLATFORM");
+    qputenv("QT_LOGGING_RULES", "chimewise.timing.info=true");
+    // Leak checking at exit is not what is timed here.
+    qputenv("ASAN_OPTIONS", "detect_leaks=0");
+}
+
+void CloseTest::crossEndsTheProgramAtOnce_data()
+{
+    QTest::addColumn<QString>("server");
+    // The last row kills the shared server, so it comes last.
+    QTest::newRow("running") << "running";
+    QTest::newRow("stopped") << "stopped";
+    QTest::newRow("never answering") << "mute";
+    QTest::newRow("killed") << "killed";
+}
+
+void CloseTest::crossEndsTheProgramAtOnce()
+{
+    QFETCH(QString, server);
+    QTemporaryDir scratch;
+    const QByteArray realServer = qgetenv("PULSE_SERVER");
+    const MuteServer mute(scratch.filePath(QStringLiteral("mute")));
+    if (server == "mute")
+        qputenv("PULSE_SERVER", QFile::encodeName("unix:" + scratch.filePath("mute")));
+
+    ChildProcess program;
+    QVERIFY(program.start({QStringLiteral(CHIMEWISE_BINARY)}, ChildProcess::Keep::Errors));
+    qputenv("PULSE_SERVER", realServer);
+    // Start-up ends with the spoken prompt; the server is then busy with it.
+    QByteArray log;
+    QElapsedTimer waited;
+    waited.start();
+    while (!log.contains("milestone announced") && waited.elapsed() < 20000 && program.running())
+        log += program.read(100);
+    QVERIFY2(log.contains("milestone announced"), log.constData());
+    if (server == "stopped")
+        QVERIFY(send(SIGSTOP));
+    if (server == "killed")
+        QVERIFY(send(SIGKILL));
+
+    // The cross is at (958, 98) on a 1280 x 800 screen: the panel is centred at (267.5, 47.5)
+    // and the cross's middle lies 691 x 51 pixels into it.
+    ChildProcess click;
+    QVERIFY(click.start({"xdotool", "mousemove", "958", "98", "click", "1"}));
+    const int status = program.wait(5000);
+    const auto gone = std::chrono::steady_clock::now().time_since_epoch();
+    if (server == "stopped")
+        send(SIGCONT);
+    QCOMPARE(click.wait(5000), 0);
+    QCOMPARE(status, 0);
+    // The program logs the moment its cross was clicked, on the same clock.
+    log += program.read(0);
+    const qsizetype at = log.indexOf("milestone closing ");
+    QVERIFY2(at >= 0, log.constData());
+    const qint64 clicked = log.mid(at + 18).split('\n').value(0).toLongLong();
+    const double ms = double(std::chrono::nanoseconds(gone).count() - clicked) / 1e6;
+    qInfo("process gone %.1f ms after the click", ms);
+    QVERIFY2(ms <= 200, qPrintable(QString::number(ms)));
+}
+
+QTEST_GUILESS_MAIN(CloseTest)
+#include "test_audio_live_close.moc"
