@@ -7,10 +7,10 @@
 set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev flite1-dev libpulse-dev
-    libsamplerate0-dev fonts-comic-neue fonts-dejavu-core)
+    libsndfile1-dev libsamplerate0-dev fonts-comic-neue fonts-dejavu-core)
 screen_pkgs=(xvfb xauth)
 package_pkgs=(dpkg-dev file)
-test_pkgs=(libsndfile1-dev pulseaudio pulseaudio-utils sox imagemagick clang-format
+test_pkgs=(pulseaudio pulseaudio-utils sox imagemagick clang-format
     desktop-file-utils appstream lintian xdotool)
 
 wanted=("${build_pkgs[@]}")
