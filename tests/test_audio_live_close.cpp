@@ -2,6 +2,7 @@
 // stopped, never answering or gone. Run under a sound server and a 1280 x 800 virtual screen
 // (see CMakeLists.txt); the cross is clicked as a parent would, through the X server.
 #include "tests/support/child.h"
+#include "tests/support/listeningsocket.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,28 +10,9 @@
 #include <QtTest>
 #include <chrono>
 #include <csignal>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace
 {
-
-// A server that takes the connection and never says a word.
-struct MuteServer {
-    explicit MuteServer(const QString& path)
-    {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
-        fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-            listen(fd, 4) != 0)
-            qFatal("cannot listen on %s", qPrintable(path));
-    }
-    ~MuteServer() { close(fd); }
-    int fd = -1;
-};
 
 bool send(int signal)
 {
@@ -74,7 +56,7 @@ void CloseTest::crossEndsTheProgramAtOnce()
     QFETCH(QString, server);
     QTemporaryDir scratch;
     const QByteArray realServer = qgetenv("PULSE_SERVER");
-    const MuteServer mute(scratch.filePath(QStringLiteral("mute")));
+    const ListeningSocket mute(scratch.filePath(QStringLiteral("mute")));
     if (server == "mute")
         qputenv("PULSE_SERVER", QFile::encodeName("unix:" + scratch.filePath("mute")));
 

@@ -1,43 +1,14 @@
 // The command line: what each option leads to, and, on the real program, that help,
 // version, a wrong option and a missing display all end before any window or sound.
 #include "app/commandline.h"
+#include "tests/support/listeningsocket.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 using Outcome = CommandLine::Outcome;
 Q_DECLARE_METATYPE(Outcome)
-
-namespace
-{
-// A unix socket that listens and knows whether anyone connected to it.
-struct ListeningSocket {
-    explicit ListeningSocket(const QString& where) : path(where)
-    {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
-        fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
-        if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-            listen(fd, 4) != 0)
-            qFatal("cannot listen on %s", qPrintable(path));
-    }
-    ~ListeningSocket() { close(fd); }
-    bool wasCalled() const
-    {
-        const int caller = accept(fd, nullptr, nullptr);
-        if (caller >= 0)
-            close(caller);
-        return caller >= 0;
-    }
-    QString path;
-    int fd = -1;
-};
-} // namespace
 
 class CommandLineTest : public QObject
 {
