@@ -1,10 +1,13 @@
 // Start-up figures of the real program, measured from outside as a parent would meet it:
-// process start to first frame, the start-up pause, resident memory once started, and the
-// processor time it takes while idling.
+// process start to first frame, the shared libraries mapped by then, the start-up pause,
+// resident memory once started, and the processor time it takes while idling.
 //   bench_startup <path to chimewise> [runs]
+#include "bench/figures.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QThread>
 #include <algorithm>
 #include <chrono>
@@ -23,7 +26,23 @@ qint64 nowNs()
 struct Run {
     qint64 started = 0;
     QMap<QString, qint64> milestones;
+    int librariesAtFirstFrame = -1;
 };
+
+// Shared libraries the process has mapped: each loaded library costs start-up time and memory.
+int librariesMapped(qint64 pid)
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    if (!maps.open(QIODevice::ReadOnly))
+        return -1;
+    QSet<QByteArray> libraries;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const QByteArray path = line.mid(line.indexOf('/'));
+        if (line.contains('/') && (path.endsWith(".so") || path.contains(".so.")))
+            libraries.insert(path);
+    }
+    return int(libraries.size());
+}
 
 // Starts the program and reads its milestones until `until` has been seen.
 bool startAndWait(QProcess& p, const QString& exe, const QString& until, Run& run)
@@ -43,8 +62,12 @@ bool startAndWait(QProcess& p, const QString& exe, const QString& until, Run& ru
         while ((nl = pending.indexOf('\n')) >= 0) {
             const QList<QByteArray> words = pending.left(nl).simplified().split(' ');
             pending.remove(0, nl + 1);
-            if (words.size() == 4 && words[1] == "milestone")
-                run.milestones[QString::fromLatin1(words[2])] = words[3].toLongLong();
+            if (words.size() != 4 || words[1] != "milestone")
+                continue;
+            run.milestones[QString::fromLatin1(words[2])] = words[3].toLongLong();
+            // Read as soon as the milestone comes in, a few milliseconds after the frame.
+            if (words[2] == "first-frame")
+                run.librariesAtFirstFrame = librariesMapped(p.processId());
         }
         if (run.milestones.contains(until))
             return true;
@@ -87,17 +110,6 @@ long rssKb(qint64 pid)
     return -1;
 }
 
-void summary(const char* what, QList<double> values, const char* unit)
-{
-    std::sort(values.begin(), values.end());
-    if (values.isEmpty()) {
-        std::printf("%-34s no data\n", what);
-        return;
-    }
-    std::printf("%-34s min %8.1f  median %8.1f  max %8.1f %s  (n=%lld)\n", what, values.first(),
-                values.at(values.size() / 2), values.last(), unit,
-                static_cast<long long>(values.size()));
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -109,18 +121,20 @@ int main(int argc, char** argv)
     }
     const QString exe = QString::fromLocal8Bit(argv[1]);
     const int runs = argc > 2 ? std::atoi(argv[2]) : 10;
-    QList<double> firstFrame, pause;
+    std::vector<double> firstFrame, pause, libraries;
     for (int i = 0; i < runs; ++i) {
         QProcess p;
         Run run;
         if (startAndWait(p, exe, "pause-end", run) && run.milestones.contains("first-frame")) {
-            firstFrame << ms(run.milestones["first-frame"] - run.started);
-            pause << ms(run.milestones["pause-end"] - run.milestones["shown"]);
+            firstFrame.push_back(ms(run.milestones["first-frame"] - run.started));
+            pause.push_back(ms(run.milestones["pause-end"] - run.milestones["shown"]));
+            libraries.push_back(run.librariesAtFirstFrame);
         }
         stop(p);
     }
-    summary("process start -> first frame", firstFrame, "ms");
-    summary("start-up pause (1,000,000 passes)", pause, "ms");
+    printFigure("process start -> first frame", firstFrame, "ms");
+    printFigure("shared libraries mapped at first frame", libraries, "");
+    printFigure("start-up pause (1,000,000 passes)", pause, "ms");
 
     QProcess p;
     Run run;
@@ -130,7 +144,7 @@ int main(int argc, char** argv)
     }
     QThread::msleep(500);
     const qint64 pid = p.processId();
-    std::printf("%-34s %8.1f MB\n", "resident memory after start-up", rssKb(pid) / 1024.0);
+    std::printf("%-44s %8.1f MB\n", "resident memory after start-up", rssKb(pid) / 1024.0);
     // The sound stream stays open for 10 s after the last sound (the spoken prompt), then
     // closes; both spells are shown.
     const auto cpuOver10s = [pid] {
@@ -139,9 +153,9 @@ int main(int argc, char** argv)
         const long after = statField(pid, 14) + statField(pid, 15);
         return 100.0 * (after - before) / sysconf(_SC_CLK_TCK) / 10.0;
     };
-    std::printf("%-34s %8.2f %% of one core\n", "CPU, first 10 s idle (stream open)", cpuOver10s());
+    std::printf("%-44s %8.2f %% of one core\n", "CPU, first 10 s idle (stream open)", cpuOver10s());
     QThread::sleep(3);
-    std::printf("%-34s %8.2f %% of one core\n", "CPU, next 10 s idle (stream closed)",
+    std::printf("%-44s %8.2f %% of one core\n", "CPU, next 10 s idle (stream closed)",
                 cpuOver10s());
     stop(p);
     return 0;

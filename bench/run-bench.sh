@@ -2,6 +2,7 @@
 # Every figure in one run, against a private sound server and a virtual 1280x800 screen:
 # start-up (first frame, pause, memory, idle processor use), click to repaint, and the
 # tick and speech latencies. Usage: bench/run-bench.sh [build-folder] (default: build).
+# To compare builds, as heard and clicked from outside: run-sound-bench.sh.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
