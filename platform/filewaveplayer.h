@@ -14,6 +14,10 @@
 QStringList soundFileCandidates(const QByteArray& path, const QString& workDir,
                                 const QString& dataDir, const QString& exeDir);
 
+// What plays when a sound file cannot be used: a short, soft two-note chime at the tick rate.
+// Made once and shared.
+Samples defaultSound();
+
 // Plays wave files in the tick slot of the sound service. Finding and decoding a file happen
 // on the service's thread, never the caller's; decoded files are kept, so a tick played every
 // second is decoded once, and a file changed on disk is decoded again.

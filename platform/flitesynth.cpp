@@ -23,48 +23,40 @@ struct SharedVoice {
     int users = 0;
     cst_voice* voice = nullptr;
     cst_audio_streaming_info* streaming = nullptr; // owned by the voice's features
-};
-
-SharedVoice& shared()
-{
-    static SharedVoice one;
-    return one;
-}
+} shared;
 
 } // namespace
 
 FliteSynth::FliteSynth()
 {
-    SharedVoice& s = shared();
-    std::lock_guard guard(s.lock);
-    if (s.users++ > 0) {
-        voice = s.voice;
+    std::lock_guard guard(shared.lock);
+    if (shared.users++ > 0) {
+        voice = shared.voice;
         return;
     }
     flite_init();
-    s.voice = voice = register_cmu_us_slt(nullptr);
+    shared.voice = voice = register_cmu_us_slt(nullptr);
     if (!voice)
         return;
-    s.streaming = new_audio_streaming_info();
-    s.streaming->min_buffsize = kChunkSamples;
-    s.streaming->asc = [](const cst_wave* wave, int start, int size, int,
-                          cst_audio_streaming_info* info) {
+    shared.streaming = new_audio_streaming_info();
+    shared.streaming->min_buffsize = kChunkSamples;
+    shared.streaming->asc = [](const cst_wave* wave, int start, int size, int,
+                               cst_audio_streaming_info* info) {
         auto* self = static_cast<FliteSynth*>(info->userdata);
         if (size > 0 && !(*self->current)(wave->samples + start, size))
             self->stopped = true;
         return self->stopped ? CST_AUDIO_STREAM_STOP : CST_AUDIO_STREAM_CONT;
     };
-    feat_set(voice->features, "streaming_info", audio_streaming_info_val(s.streaming));
+    feat_set(voice->features, "streaming_info", audio_streaming_info_val(shared.streaming));
 }
 
 FliteSynth::~FliteSynth()
 {
-    SharedVoice& s = shared();
-    std::lock_guard guard(s.lock);
-    if (--s.users == 0 && s.voice) {
-        unregister_cmu_us_slt(s.voice);
-        s.voice = nullptr;
-        s.streaming = nullptr;
+    std::lock_guard guard(shared.lock);
+    if (--shared.users == 0 && shared.voice) {
+        unregister_cmu_us_slt(shared.voice);
+        shared.voice = nullptr;
+        shared.streaming = nullptr;
     }
 }
 
@@ -73,9 +65,8 @@ bool FliteSynth::synthesize(const QString& text, const Sink& sink)
     if (!voice || text.trimmed().isEmpty())
         return true;
     const QByteArray utf8 = numbersInWords(text).toUtf8();
-    SharedVoice& s = shared();
-    std::lock_guard guard(s.lock);
-    s.streaming->userdata = this;
+    std::lock_guard guard(shared.lock);
+    shared.streaming->userdata = this;
     current = &sink;
     stopped = false;
     flite_text_to_speech(utf8.constData(), voice, "none");

@@ -55,52 +55,36 @@ void FliteVoice::run()
         wake.wait(guard, [this] { return stopping || request || !toPrepare.empty(); });
         if (stopping)
             return;
-        if (request) {
-            const Request next = std::move(*request);
-            request.reset();
-            guard.unlock();
-            speak(next);
-        } else {
-            const QString text = toPrepare.takeFirst();
-            guard.unlock();
-            if (!recall(text))
-                learn(text);
-        }
+        const Request next = request ? *std::exchange(request, std::nullopt)
+                                     : Request{toPrepare.takeFirst(), std::nullopt};
+        guard.unlock();
+        say(next);
         guard.lock();
     }
 }
 
-void FliteVoice::speak(const Request& next)
+// Streams the text into its sound as flite makes it, unless it is known already or only to
+// be prepared. Gives way to any request that comes meanwhile.
+void FliteVoice::say(const Request& next)
 {
     if (Samples whole = recall(next.text)) {
-        sound.add(SoundSlot::Speech, next.ticket, std::move(whole), true);
+        if (next.ticket)
+            sound.add(SoundSlot::Speech, *next.ticket, std::move(whole), true);
         return;
     }
     SpeechParts parts(FliteSynth::kRate);
     const bool finished = synth.synthesize(next.text, [&](const short* samples, int count) {
         parts.add(samples, count);
-        if (Samples part = parts.take(false))
-            sound.add(SoundSlot::Speech, next.ticket, std::move(part), false);
+        if (Samples part = next.ticket ? parts.take(false) : nullptr)
+            sound.add(SoundSlot::Speech, *next.ticket, std::move(part), false);
         return !interrupted();
     });
     if (!finished)
         return; // cut off by a newer text, which is served next
-    sound.add(SoundSlot::Speech, next.ticket, parts.take(true), true);
+    Samples tail = parts.take(true);
+    if (next.ticket)
+        sound.add(SoundSlot::Speech, *next.ticket, std::move(tail), true);
     remember(next.text, parts.whole());
-}
-
-// Makes a text ahead of time, giving way to any request that comes meanwhile.
-void FliteVoice::learn(const QString& text)
-{
-    SpeechParts parts(FliteSynth::kRate);
-    const bool finished = synth.synthesize(text, [&](const short* samples, int count) {
-        parts.add(samples, count);
-        return !interrupted();
-    });
-    if (!finished)
-        return;
-    parts.take(true);
-    remember(text, parts.whole());
 }
 
 Samples FliteVoice::recall(const QString& text) const

@@ -29,18 +29,14 @@ public:
     int Speak(const QString& text, int flags) override;
     void prepare(const QStringList& texts) override;
 
-    FliteVoice(const FliteVoice&) = delete;
-    FliteVoice& operator=(const FliteVoice&) = delete;
-
 private:
     struct Request {
         QString text;
-        std::uint64_t ticket;
+        std::optional<std::uint64_t> ticket; // none: only made ready, not heard
     };
 
     void run();
-    void speak(const Request& request);
-    void learn(const QString& text);
+    void say(const Request& request);
     Samples recall(const QString& text) const;
     void remember(const QString& text, Samples sound);
     bool interrupted();

@@ -18,8 +18,6 @@ std::size_t samplesIn(int rate, int ms)
 }
 } // namespace
 
-SpeechParts::SpeechParts(int rate) : rate(rate) {}
-
 void SpeechParts::add(const short* samples, int count)
 {
     for (int i = 0; i < count; ++i) {

@@ -15,7 +15,7 @@ constexpr float kSilenceThreshold = 0.005f;
 class SpeechParts
 {
 public:
-    explicit SpeechParts(int rate);
+    explicit SpeechParts(int rate) : rate(rate) {}
 
     void add(const short* samples, int count);
     // The next part to send, or null when none is due yet. `finished` says flite is done:

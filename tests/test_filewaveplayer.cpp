@@ -1,5 +1,4 @@
 #include "platform/filewaveplayer.h"
-#include "platform/sound/defaultsound.h"
 #include "tests/support/fakesound.h"
 #include "tests/support/soundfiles.h"
 

@@ -1,4 +1,3 @@
-#include "platform/sound/resample.h"
 #include "platform/sound/wavefile.h"
 #include "tests/support/soundfiles.h"
 

@@ -61,51 +61,38 @@ pa_buffer_attr bufferFor(SoundSlot slot)
 
 } // namespace
 
-PulseLink::PulseLink(pa_mainloop_api* api, std::function<void()> onReady,
-                     std::function<void(SoundSlot)> onRequest)
-    : api(api), onReady(std::move(onReady)), onRequest(std::move(onRequest))
+PulseLink::PulseLink(pa_mainloop_api* api, std::function<void(News, SoundSlot)> listener)
+    : api(api), listener(std::move(listener))
 {
-}
-
-PulseLink::~PulseLink()
-{
-    tearDown();
 }
 
 bool PulseLink::mayConnect() const
 {
     return current == State::Offline &&
-           (!triedBefore || Clock::now() - lastFailure >= kRetryInterval);
+           (!lastFailure || Clock::now() - *lastFailure >= kRetryInterval);
 }
 
-pa_stream* PulseLink::stream(SoundSlot slot) const
+bool PulseLink::writable()
 {
-    return current == State::Ready ? streams[static_cast<int>(slot)] : nullptr;
-}
-
-bool PulseLink::backlogged() const
-{
-    return context && pa_context_is_pending(context) > 0;
-}
-
-void PulseLink::afterBacklog(std::function<void()> then)
-{
-    const bool waiting = bool(drained);
-    drained = std::move(then);
-    if (waiting)
-        return;
+    if (current != State::Ready)
+        return false;
+    if (pa_context_is_pending(context) <= 0)
+        return true;
+    if (draining)
+        return false;
     pa_operation* op = pa_context_drain(
         context,
         [](pa_context*, void* self) {
             auto* link = static_cast<PulseLink*>(self);
-            if (auto then = std::exchange(link->drained, nullptr))
-                then();
+            link->draining = false;
+            link->listener(News::Drained, SoundSlot::Tick);
         },
         this);
-    if (op)
-        pa_operation_unref(op);
-    else if (auto now = std::exchange(drained, nullptr))
-        now();
+    if (!op)
+        return true; // no wait can be arranged: better a sound queued than none at all
+    pa_operation_unref(op);
+    draining = true;
+    return false;
 }
 
 void PulseLink::handle(Event event)
@@ -124,16 +111,14 @@ std::optional<PulseLink::Event> PulseLink::enter(State state)
     case State::Connecting:
         return connect();
     case State::Ready:
-        onReady();
-        return std::nullopt;
+        listener(News::Opened, SoundSlot::Tick);
+        break;
     case State::Offline:
-        tearDown();
-        triedBefore = true;
         lastFailure = Clock::now();
-        return std::nullopt;
+        [[fallthrough]];
     case State::Closed:
         tearDown();
-        return std::nullopt;
+        break;
     }
     return std::nullopt;
 }
@@ -148,7 +133,16 @@ std::optional<PulseLink::Event> PulseLink::connect()
     pa_proplist_free(props);
     if (!context)
         return Event::Lost;
-    pa_context_set_state_callback(context, contextChanged, this);
+    pa_context_set_state_callback(
+        context,
+        [](pa_context* c, void* self) {
+            const pa_context_state_t state = pa_context_get_state(c);
+            if (state == PA_CONTEXT_READY)
+                static_cast<PulseLink*>(self)->openStreams();
+            else if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED)
+                static_cast<PulseLink*>(self)->handle(Event::Lost);
+        },
+        this);
     // A server that accepts and then never answers leaves this Connecting for good, which
     // costs nothing: sounds meanwhile go stale, and closing never waits for it.
     if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
@@ -171,8 +165,17 @@ void PulseLink::openStreams()
     // Connecting reports back at once, so both streams exist before either does.
     for (SoundSlot slot : {SoundSlot::Tick, SoundSlot::Speech}) {
         pa_stream* s = streams[static_cast<int>(slot)];
-        pa_stream_set_state_callback(s, streamChanged, this);
-        pa_stream_set_write_callback(s, streamRequest, this);
+        pa_stream_set_state_callback(
+            s, [](pa_stream*, void* self) { static_cast<PulseLink*>(self)->streamsChanged(); },
+            this);
+        pa_stream_set_write_callback(
+            s,
+            [](pa_stream* asking, std::size_t, void* self) {
+                auto* link = static_cast<PulseLink*>(self);
+                const bool tick = asking == link->streams[static_cast<int>(SoundSlot::Tick)];
+                link->listener(News::Asked, tick ? SoundSlot::Tick : SoundSlot::Speech);
+            },
+            this);
         const pa_buffer_attr attr = bufferFor(slot);
         const int failed = pa_stream_connect_playback(s, nullptr, &attr, PA_STREAM_ADJUST_LATENCY,
                                                       nullptr, nullptr);
@@ -202,7 +205,7 @@ void PulseLink::streamsChanged()
 
 void PulseLink::tearDown()
 {
-    drained = nullptr;
+    draining = false;
     // Callbacks go first, so taking things apart raises no events of its own.
     for (pa_stream*& s : streams) {
         if (!s)
@@ -219,33 +222,4 @@ void PulseLink::tearDown()
         pa_context_unref(context);
         context = nullptr;
     }
-}
-
-void PulseLink::contextChanged(pa_context* context, void* self)
-{
-    auto* link = static_cast<PulseLink*>(self);
-    switch (pa_context_get_state(context)) {
-    case PA_CONTEXT_READY:
-        link->openStreams();
-        break;
-    case PA_CONTEXT_FAILED:
-    case PA_CONTEXT_TERMINATED:
-        link->handle(Event::Lost);
-        break;
-    default:
-        break;
-    }
-}
-
-void PulseLink::streamChanged(pa_stream*, void* self)
-{
-    static_cast<PulseLink*>(self)->streamsChanged();
-}
-
-void PulseLink::streamRequest(pa_stream* stream, std::size_t, void* self)
-{
-    auto* link = static_cast<PulseLink*>(self);
-    for (SoundSlot slot : {SoundSlot::Tick, SoundSlot::Speech})
-        if (link->streams[static_cast<int>(slot)] == stream)
-            link->onRequest(slot);
 }

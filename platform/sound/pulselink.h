@@ -17,24 +17,21 @@ class PulseLink
 public:
     enum class State { Offline, Connecting, Ready, Closed };
     enum class Event { SoundWanted, Connected, Lost, Shutdown };
+    // Why the service may write now: both streams are new, the slot's stream asked for more,
+    // or the server has caught up.
+    enum class News { Opened, Asked, Drained };
     using Clock = std::chrono::steady_clock;
 
-    // onReady runs when both streams can take sound; onRequest when the server asks a stream
-    // for more.
-    PulseLink(pa_mainloop_api* api, std::function<void()> onReady,
-              std::function<void(SoundSlot)> onRequest);
-    ~PulseLink();
+    PulseLink(pa_mainloop_api* api, std::function<void(News, SoundSlot)> listener);
+    ~PulseLink() { tearDown(); }
 
-    State state() const { return current; }
     // Offline, and long enough after the last failure to try again.
     bool mayConnect() const;
     void handle(Event event);
-    // The slot's stream while Ready; null otherwise.
-    pa_stream* stream(SoundSlot slot) const;
-    // Whether the server has yet to take or answer what was sent: more would only queue up.
-    bool backlogged() const;
-    // Runs then once the backlog has gone; only the newest such wish is kept.
-    void afterBacklog(std::function<void()> then);
+    // Ready, and the server has taken and answered all that was sent. When it has not, more
+    // would only queue up: the listener hears Drained once it has.
+    bool writable();
+    pa_stream* stream(SoundSlot slot) const { return streams[static_cast<int>(slot)]; }
 
     PulseLink(const PulseLink&) = delete;
     PulseLink& operator=(const PulseLink&) = delete;
@@ -47,17 +44,11 @@ private:
     void streamsChanged();
     void tearDown();
 
-    static void contextChanged(pa_context* context, void* self);
-    static void streamChanged(pa_stream* stream, void* self);
-    static void streamRequest(pa_stream* stream, std::size_t bytes, void* self);
-
     pa_mainloop_api* api;
-    std::function<void()> onReady;
-    std::function<void(SoundSlot)> onRequest;
+    std::function<void(News, SoundSlot)> listener;
     State current = State::Offline;
-    bool triedBefore = false;
-    Clock::time_point lastFailure;
+    std::optional<Clock::time_point> lastFailure;
     pa_context* context = nullptr;
     pa_stream* streams[2] = {nullptr, nullptr};
-    std::function<void()> drained;
+    bool draining = false;
 };

@@ -54,9 +54,6 @@ public:
     // Work runs on the service's own thread.
     void post(std::function<void()> work) override;
 
-    SoundService(const SoundService&) = delete;
-    SoundService& operator=(const SoundService&) = delete;
-
 private:
     struct Engine;
     std::unique_ptr<Engine> engine;

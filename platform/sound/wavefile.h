@@ -3,6 +3,7 @@
 #include "platform/sound/soundservice.h"
 
 #include <QString>
+#include <cstddef>
 
 // Longest stretch of a file that is decoded: enough for any sound the program plays, and a
 // huge file cannot stall the program.
@@ -13,3 +14,8 @@ constexpr double kMaxDecodedSeconds = 10.0;
 // megabytes, whatever the header claims. Null when the file is missing, not a regular file,
 // unreadable, or holds no samples.
 Samples decodeWaveFile(const QString& path);
+
+// Converts mono float samples at inRate to the tick rate. Never null: the buffer is empty
+// when the input is empty or the rate cannot be converted (below kTickRate / 256 or not
+// positive). Non-finite input samples come out as silence.
+Samples resampleToOutput(const float* in, std::size_t frames, int inRate);
