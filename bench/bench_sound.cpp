@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <memory>
 #include <signal.h>
+#include <string>
 
 namespace
 {
@@ -83,7 +84,8 @@ bool waitForQuiet(SinkRecorder& recorder, double quietMs, double giveUpMs = 2000
 }
 
 struct Heard {
-    std::vector<double> latencies;
+    std::vector<double> latencies; // to the first loud sample
+    std::vector<double> starts;    // to the first sample of the sound, however quiet
     int missed = 0;
 };
 
@@ -100,6 +102,9 @@ void clickAndListen(XSession& x, SinkRecorder& recorder, int button, Heard& hear
         return;
     }
     heard.latencies.push_back(first - clicked);
+    // Between sounds the sink carries exact zeros; a sound starts with its first other sample,
+    // which for speech can lie a consonant's length before anything is loud.
+    heard.starts.push_back(recorder.waitForSound(clicked, 1.0f / 32768, 0) - clicked);
     if (phrases) {
         waitForQuiet(recorder, 600);
         phrases->push_back(recorder.samplesBetween(first, recorder.nowMs()));
@@ -134,7 +139,8 @@ ZeroRuns zeroRunsIn(const std::vector<float>& phrase)
 
 void printHeard(const char* what, const Heard& heard)
 {
-    printFigure(what, heard.latencies, "ms");
+    printFigure(what, heard.starts, "ms");
+    printFigure((std::string(what) + " >= 0.02").c_str(), heard.latencies, "ms");
     if (heard.missed)
         std::printf("%-44s %d clicks not heard within 3 s\n", "", heard.missed);
 }
