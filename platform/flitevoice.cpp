@@ -2,6 +2,8 @@
 
 #include "platform/speechparts.h"
 
+#include <malloc.h>
+
 static_assert(FliteSynth::kRate == SoundService::kSpeechRate,
               "speech goes to the server at the rate flite makes it");
 
@@ -60,6 +62,13 @@ void FliteVoice::run()
         guard.unlock();
         say(next);
         guard.lock();
+        // flite borrows a megabyte or two for every text and the allocator keeps it; with
+        // nothing left to make, it goes back to the system.
+        if (!stopping && !request && toPrepare.isEmpty()) {
+            guard.unlock();
+            malloc_trim(0);
+            guard.lock();
+        }
     }
 }
 

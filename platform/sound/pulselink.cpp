@@ -153,10 +153,10 @@ std::optional<PulseLink::Event> PulseLink::connect()
 void PulseLink::openStreams()
 {
     for (SoundSlot slot : {SoundSlot::Tick, SoundSlot::Speech}) {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE,
-                                  static_cast<uint32_t>(SoundService::rateOf(slot)), 1};
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE,
+                                    static_cast<uint32_t>(SoundService::rateOf(slot)), 1};
         pa_stream*& s = streams[static_cast<int>(slot)];
-        s = pa_stream_new(context, slot == SoundSlot::Tick ? "ticks" : "voice", &spec, nullptr);
+        s = pa_stream_new(context, slot == SoundSlot::Tick ? "ticks" : "voice", &format, nullptr);
         if (!s) {
             handle(Event::Lost);
             return;
