@@ -209,7 +209,8 @@ void TestFileWavePlayer::noServerReturnsPromptly()
         QElapsedTimer timer;
         timer.start();
         QVERIFY(player.sndPlaySoundA("sounds\\1tic.wav", WavePlayer::SND_ASYNC));
-        QVERIFY2(timer.elapsed() < 5, qPrintable(QString::number(timer.elapsed())));
+        // Microseconds of work; the bound leaves room for a sanitizer build on a busy machine.
+        QVERIFY2(timer.elapsed() < 25, qPrintable(QString::number(timer.elapsed())));
         QTest::qWait(20);
     }
 }
