@@ -9,7 +9,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
+#include <QThread>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -19,6 +21,7 @@ namespace
 
 constexpr int kRuns = 20;
 constexpr float kThreshold = 0.02f;
+constexpr double kClockSlackMs = 5.0;
 
 // One thing to measure: a name for the report and the call that asks for the sound.
 struct Case {
@@ -45,8 +48,11 @@ double latencyOnce(SinkRecorder& recorder, const std::function<void()>& request)
     waitForQuiet(recorder, 200);
     const double asked = recorder.nowMs();
     request();
-    const double heard = recorder.waitForSound(asked, kThreshold, 2000);
-    return heard < 0 ? -1.0 : heard - asked;
+    // The server mixes a new sound into what it had already mixed ahead, so a sound can be
+    // heard at the very moment of the request; the recorder's clock is good to a couple of
+    // milliseconds, so it is searched for from a little before.
+    const double heard = recorder.waitForSound(asked - kClockSlackMs, kThreshold, 2000);
+    return heard < 0 ? -1e9 : heard - asked;
 }
 
 void measure(SinkRecorder& recorder, const Case& c)
@@ -55,7 +61,7 @@ void measure(SinkRecorder& recorder, const Case& c)
     int missed = 0;
     for (int run = 0; run < kRuns; ++run) {
         const double ms = latencyOnce(recorder, c.request);
-        if (ms < 0)
+        if (ms < -kClockSlackMs)
             ++missed;
         else
             times.push_back(ms);
@@ -85,6 +91,39 @@ void measureNumberWords()
         total += numbersInWords(texts[round % 3]).size();
     std::printf("%-28s %6.2f us per text   (%lld characters)\n", "numbers into words",
                 double(timer.nsecsElapsed()) / 1000.0 / kRounds, static_cast<long long>(total));
+}
+
+// What the window's sound calls cost its thread while the server is stopped (SIGSTOP): each
+// of them only hands a request over, so this is their whole share of a click.
+void measureCallsToAStoppedServer(FileWavePlayer& player, Voice& voice)
+{
+    const pid_t server = pid_t(qEnvironmentVariableIntValue("PA_PID"));
+    if (server <= 0 || ::kill(server, SIGSTOP) != 0)
+        return;
+    std::vector<double> took[3];
+    for (int round = 0; round < 200; ++round) {
+        const QString hour = QString::number(round % 12 + 1);
+        QElapsedTimer timer;
+        timer.start();
+        player.sndPlaySoundA("sounds\\1tic.wav", WavePlayer::SND_ASYNC);
+        took[0].push_back(double(timer.nsecsElapsed()) / 1e6);
+        timer.restart();
+        voice.prepare({" " + hour + " 15", "quarter after  " + hour});
+        took[1].push_back(double(timer.nsecsElapsed()) / 1e6);
+        timer.restart();
+        voice.Speak(" " + hour + " 15", Voice::SVSFlagsAsync | Voice::SVSFPurgeBeforeSpeak);
+        took[2].push_back(double(timer.nsecsElapsed()) / 1e6);
+        QThread::msleep(round % 3 ? 20 : 300);
+    }
+    ::kill(server, SIGCONT);
+    const char* names[] = {"server stopped: tick call", "server stopped: prepare call",
+                           "server stopped: speak call"};
+    for (int k = 0; k < 3; ++k) {
+        std::vector<double>& t = took[k];
+        std::sort(t.begin(), t.end());
+        std::printf("%-28s median %6.3f  p99 %6.3f  max %6.3f ms   (%zu calls)\n", names[k],
+                    t[t.size() / 2], t[t.size() * 99 / 100], t.back(), t.size());
+    }
 }
 
 } // namespace
@@ -126,5 +165,7 @@ int main(int argc, char** argv)
         std::printf("no speech: %s\n", qPrintable(speech.failure));
     for (const Case& c : cases)
         measure(recorder, c);
+    if (speech.voice)
+        measureCallsToAStoppedServer(player, *speech.voice);
     return 0;
 }
