@@ -14,7 +14,6 @@ public:
     explicit RealPlatform(std::function<void(const QString&)> notice = {});
 
     Platform& platform() { return wiring; }
-    SoundService& sound() { return service; }
 
     RealPlatform(const RealPlatform&) = delete;
     RealPlatform& operator=(const RealPlatform&) = delete;
