@@ -2,6 +2,58 @@
 
 #include <cmath>
 
+namespace
+{
+
+// Where the worded phrase puts the hour, and which hour it names.
+enum class Worded {
+    hourThenText,    // " 3 o clock"
+    textThenHour,    // "quarter after  3": the hour keeps its blank, so two blanks
+    textThenNextHour // "quarter to 4": the next hour is plain digits, one blank
+};
+
+struct MarkPhrase {
+    const char* digitalEnding; // after the hour
+    Worded form;
+    const char* worded;
+};
+
+// Row m is the minute mark m, five minutes apart.
+constexpr MarkPhrase kMarkPhrases[12] = {
+    {" o clock", Worded::hourThenText, " o clock"},
+    {" oh 5", Worded::textThenHour, "5 minutes after "},
+    {" 10", Worded::textThenHour, "10 minutes after "},
+    {" 15", Worded::textThenHour, "quarter after "},
+    {" 20", Worded::textThenHour, "20 minutes after "},
+    {" 25", Worded::textThenHour, "25 minutes after "},
+    {" 30", Worded::textThenHour, "half past "},
+    {" 35", Worded::textThenNextHour, "25 minutes to "},
+    {" 40", Worded::textThenNextHour, "20 minutes to "},
+    {" 45", Worded::textThenNextHour, "quarter to "},
+    {" 50", Worded::textThenNextHour, "10 minutes to "},
+    {" 55", Worded::textThenNextHour, "5 minutes to "},
+};
+
+// The hour after each dial hour 1..12, as the "to" phrases say it: twelve is followed by
+// one, never by thirteen.
+constexpr const char* kNextHour[12] = {"2", "3", "4",  "5",  "6",  "7",
+                                       "8", "9", "10", "11", "12", "1"};
+
+QString wordedPhrase(const MarkPhrase& row, int dialHour, const QString& hourText)
+{
+    switch (row.form) {
+    case Worded::hourThenText:
+        return hourText + QLatin1String(row.worded);
+    case Worded::textThenHour:
+        return QLatin1String(row.worded) + hourText;
+    case Worded::textThenNextHour:
+        return QLatin1String(row.worded) + QLatin1String(kNextHour[dialHour - 1]);
+    }
+    return {};
+}
+
+} // namespace
+
 QString numberText(double wholeNumber)
 {
     // Adding +0 turns -0 into 0, which must read " 0", not "-0".
@@ -14,78 +66,19 @@ std::optional<ComposedTime> composeTimePhraseFor(double shownHour, double shownM
 {
     if (!std::isfinite(shownHour) || !std::isfinite(shownMinuteMark))
         return std::nullopt;
-    double wholeHour = std::floor(shownHour);
-    if (wholeHour < 0 || wholeHour > 12)
-        return std::nullopt;
+    const double wholeHour = std::floor(shownHour);
     // Marks come out of fractional arithmetic a hair off the whole number, either way, so
     // they are rounded rather than truncated; exact halves go to the even mark.
     const double mark = std::nearbyint(shownMinuteMark) + 0.0;
-    if (mark < 0 || mark > 11)
+    if (wholeHour < 0 || wholeHour > 12 || mark < 0 || mark > 11)
         return std::nullopt;
 
-    ComposedTime result{};
-    result.shownHour = shownHour;
-    result.shownMinuteMark = mark;
-    if (wholeHour == 0) {
-        // Between twelve and one the hour is said as twelve; the fraction goes with it.
-        wholeHour = 12;
-        result.shownHour = 12;
-    }
-
-    const QString h = numberText(wholeHour);
-    // The hour after, for the "to" phrases; twelve is followed by one, never by thirteen.
-    const QString nextHour =
-        h == QLatin1String(" 12") ? QStringLiteral("1") : QString::number(h.toDouble() + 1, 'f', 0);
-
-    switch (static_cast<int>(mark)) {
-    case 0:
-        result.timePhrase = h + QLatin1String(" o clock");
-        result.altTimePhrase = h + QLatin1String(" o clock");
-        break;
-    case 1:
-        result.timePhrase = h + QLatin1String(" oh 5");
-        result.altTimePhrase = QLatin1String("5 minutes after ") + h;
-        break;
-    case 2:
-        result.timePhrase = h + QLatin1String(" 10");
-        result.altTimePhrase = QLatin1String("10 minutes after ") + h;
-        break;
-    case 3:
-        result.timePhrase = h + QLatin1String(" 15");
-        result.altTimePhrase = QLatin1String("quarter after ") + h;
-        break;
-    case 4:
-        result.timePhrase = h + QLatin1String(" 20");
-        result.altTimePhrase = QLatin1String("20 minutes after ") + h;
-        break;
-    case 5:
-        result.timePhrase = h + QLatin1String(" 25");
-        result.altTimePhrase = QLatin1String("25 minutes after ") + h;
-        break;
-    case 6:
-        result.timePhrase = h + QLatin1String(" 30");
-        result.altTimePhrase = QLatin1String("half past ") + h;
-        break;
-    case 7:
-        result.timePhrase = h + QLatin1String(" 35");
-        result.altTimePhrase = QLatin1String("25 minutes to ") + nextHour;
-        break;
-    case 8:
-        result.timePhrase = h + QLatin1String(" 40");
-        result.altTimePhrase = QLatin1String("20 minutes to ") + nextHour;
-        break;
-    case 9:
-        result.timePhrase = h + QLatin1String(" 45");
-        result.altTimePhrase = QLatin1String("quarter to ") + nextHour;
-        break;
-    case 10:
-        result.timePhrase = h + QLatin1String(" 50");
-        result.altTimePhrase = QLatin1String("10 minutes to ") + nextHour;
-        break;
-    default: // 11, the only value left after the range check
-        result.timePhrase = h + QLatin1String(" 55");
-        result.altTimePhrase = QLatin1String("5 minutes to ") + nextHour;
-        break;
-    }
-    return result;
+    // Between twelve and one the hour is said as twelve; the fraction goes with it.
+    const bool twelveZero = wholeHour == 0;
+    const int dialHour = twelveZero ? 12 : int(wholeHour);
+    const QString hourText = numberText(dialHour);
+    const MarkPhrase& row = kMarkPhrases[int(mark)];
+    return ComposedTime{twelveZero ? 12.0 : shownHour, mark,
+                        hourText + QLatin1String(row.digitalEnding),
+                        wordedPhrase(row, dialHour, hourText)};
 }
