@@ -70,7 +70,7 @@ public:
     void speakAltPhrase();
     void sayAltPhrase();
     void composeTimePhrase();
-    void sayCurrentTime();
+    void sayCurrentTime(const TimeOfDay& now);
 
     std::unique_ptr<Voice> voice;
     QString timePhrase, altTimePhrase;
@@ -116,6 +116,12 @@ private:
     void createControls();
     void bindControls();
     void describeForScreenReaders();
+    void createVoice();
+    void placePanel();
+    void fixDialGeometry();
+    void putTimeOfDayOnClock(const TimeOfDay& now);
+    bool showAfterPendingEvents();
+    bool pauseAnsweringClicks();
     void stepInOrder(int perHour, int cycleLength);
     void stepRandomSlot(int perHour, int cycleLength, bool roundMark);
     void choosePrecision(Control* marker, const QString& mode, const QString& confirmation);

@@ -10,24 +10,47 @@ constexpr long kPausePasses = 1000000;
 
 void frmclock::Form_Load()
 {
-    VoiceCreation made = os.makeVoice(QStringLiteral("SAPI.spVoice"));
-    voice = std::move(made.voice);
-    voiceFailure = made.failure;
-
-    // The window covers the screen with the panel centred; windowed, it is an ordinary framed
-    // window of the panel's own size.
-    if (windowed)
-        placeInWindow();
-    else
-        coverScreen();
-
+    createVoice();
+    placePanel();
     setCaption(*lblTop, QString());
     clickState = QStringLiteral("get");
     play4Tics();
     prepareTick();
     orderMode = QStringLiteral("random");
     precisionMode = QStringLiteral("quarter");
+    fixDialGeometry();
+    // One reading for the hands, the readout and the announcement: read again after the
+    // pause, a start just before a new minute would show one time and say another.
+    const TimeOfDay now = os.clock->timeOfDay();
+    putTimeOfDayOnClock(now);
+    sequenceStep = 1;
+    if (!showAfterPendingEvents() || !pauseAnsweringClicks())
+        return;
+    sayCurrentTime(now);
+    speakText(QStringLiteral("click the clock to begin"));
+    update();
+    logMilestone("announced");
+}
 
+void frmclock::createVoice()
+{
+    VoiceCreation made = os.makeVoice(QStringLiteral("SAPI.spVoice"));
+    voice = std::move(made.voice);
+    voiceFailure = made.failure;
+}
+
+// The window covers the screen with the panel centred; windowed, it is an ordinary framed
+// window of the panel's own size.
+void frmclock::placePanel()
+{
+    if (windowed)
+        placeInWindow();
+    else
+        coverScreen();
+}
+
+void frmclock::fixDialGeometry()
+{
     const DialGeometry dial = dialGeometryFromShape(shapeClock->Left, shapeClock->Top,
                                                     shapeClock->Width, shapeClock->Height);
     dialCenterX = dial.centerX;
@@ -41,43 +64,6 @@ void frmclock::Form_Load()
     Line2->X1 = dialCenterX;
     Line2->Y1 = dialCenterY;
     layoutDial();
-
-    // Two readings, minute first, as the announcement also does.
-    shownMinuteMark = os.clock->minute();
-    shownHour = os.clock->hour();
-    shownHour = shownHour + shownMinuteMark / 60;
-    shownMinuteMark = (shownMinuteMark / 60) * 12;
-    drawHourHand();
-    drawMinuteHand();
-    sequenceStep = 1;
-
-    os.pump->processPendingEvents();
-    if (unloaded)
-        return;
-    if (windowed) {
-        show();
-    } else {
-        showFullScreen();
-        followScreen();
-    }
-    if (!voiceFailure.isEmpty() && os.notice)
-        os.notice(voiceFailure);
-
-    logMilestone("shown");
-    for (float counter = 1; counter <= kPausePasses; counter += 1) {
-        os.pump->processPendingEvents();
-        if (framesPainted() >= 1 && !firstFrameLogged) {
-            firstFrameLogged = true;
-            logMilestone("first-frame");
-        }
-        if (unloaded)
-            return;
-    }
-    logMilestone("pause-end");
-    sayCurrentTime();
-    speakText(QStringLiteral("click the clock to begin"));
-    update();
-    logMilestone("announced");
 }
 
 void frmclock::centerDialShapes()
@@ -86,6 +72,51 @@ void frmclock::centerDialShapes()
     Shape1->Top = dialCenterY - Shape1->Height / 2;
     shapeClock->Left = dialCenterX - shapeClock->Width / 2;
     shapeClock->Top = dialCenterY - shapeClock->Height / 2;
+}
+
+// The hands stand between the marks at the real time (14:07 puts the minute hand at 1.4);
+// the hour keeps its 24-hour value until the announcement.
+void frmclock::putTimeOfDayOnClock(const TimeOfDay& now)
+{
+    shownHour = now.hour + now.minute / 60.0;
+    shownMinuteMark = (now.minute / 60.0) * 12;
+    drawHourHand();
+    drawMinuteHand();
+}
+
+// False when the window was closed while the pending events were handled.
+bool frmclock::showAfterPendingEvents()
+{
+    os.pump->processPendingEvents();
+    if (unloaded)
+        return false;
+    if (windowed) {
+        show();
+    } else {
+        showFullScreen();
+        followScreen();
+    }
+    if (!voiceFailure.isEmpty() && os.notice)
+        os.notice(voiceFailure);
+    logMilestone("shown");
+    return true;
+}
+
+// Counted in passes, not in time; the window answers clicks throughout. False when it was
+// closed meanwhile.
+bool frmclock::pauseAnsweringClicks()
+{
+    for (float counter = 1; counter <= kPausePasses; counter += 1) {
+        os.pump->processPendingEvents();
+        if (framesPainted() >= 1 && !firstFrameLogged) {
+            firstFrameLogged = true;
+            logMilestone("first-frame");
+        }
+        if (unloaded)
+            return false;
+    }
+    logMilestone("pause-end");
+    return true;
 }
 
 void frmclock::Picture1_Click()

@@ -2,12 +2,8 @@
 
 #include <QTime>
 
-int LocalSystemClock::hour()
+TimeOfDay LocalSystemClock::timeOfDay()
 {
-    return QTime::currentTime().hour();
-}
-
-int LocalSystemClock::minute()
-{
-    return QTime::currentTime().minute();
+    const QTime now = QTime::currentTime();
+    return {now.hour(), now.minute()};
 }

@@ -1,18 +1,21 @@
 #pragma once
 
-// The time of day, read one field at a time: start-up and the announcement take the
-// minute and the hour in two separate readings, and a test must be able to script both.
+// The hour and minute of one reading: read apart, a turn of the minute between the two can
+// pair the old minute with the new hour.
+struct TimeOfDay {
+    int hour;   // 0..23
+    int minute; // 0..59
+};
+
 class SystemClock
 {
 public:
     virtual ~SystemClock() = default;
-    virtual int hour() = 0;   // 0..23
-    virtual int minute() = 0; // 0..59
+    virtual TimeOfDay timeOfDay() = 0;
 };
 
 class LocalSystemClock : public SystemClock
 {
 public:
-    int hour() override;
-    int minute() override;
+    TimeOfDay timeOfDay() override;
 };

@@ -2,15 +2,13 @@
 #include "app/frmclock.h"
 #include "speech/currenttimetext.h"
 
-void frmclock::sayCurrentTime()
+void frmclock::sayCurrentTime(const TimeOfDay& now)
 {
     lblDigital->Visible = true;
-    const int minute = os.clock->minute();
-    const int hour = os.clock->hour();
-    const CurrentTimeText now = currentTimeText(hour, minute);
-    shownMinuteMark = minute;
-    shownHour = now.hour12;
-    timePhrase = now.timePhrase;
-    speakText(now.spoken);
-    setCaption(*lblDigital, now.caption);
+    const CurrentTimeText text = currentTimeText(now.hour, now.minute);
+    shownMinuteMark = now.minute;
+    shownHour = text.hour12;
+    timePhrase = text.timePhrase;
+    speakText(text.spoken);
+    setCaption(*lblDigital, text.caption);
 }

@@ -1,8 +1,11 @@
 // Start-up as a whole, on fakes: what is heard and shown, in which order, and how the
 // close box and a missing voice are handled.
+#include "clockface/dialmath.h"
 #include "tests/support/clockfixture.h"
 
 #include <QtTest>
+
+Q_DECLARE_METATYPE(TimeOfDay)
 
 class StartupTest : public QObject
 {
@@ -11,7 +14,8 @@ private slots:
     void ticksThenShowThenPauseThenAnnouncement();
     void announcementPerClock_data();
     void announcementPerClock();
-    void readsMinuteBeforeHour();
+    void oneReadingOfTheClock_data();
+    void oneReadingOfTheClock();
     void closeDuringPauseEndsEverything_data();
     void closeDuringPauseEndsEverything();
     void clockClickDuringPauseStillAnnounces();
@@ -70,16 +74,61 @@ void StartupTest::announcementPerClock()
     QCOMPARE(w.altTimePhrase, QString());
 }
 
-void StartupTest::readsMinuteBeforeHour()
+// The clock turns right after start-up has read it: hands, readout and announcement still
+// all tell the time that was read.
+void StartupTest::oneReadingOfTheClock_data()
 {
-    // The hour turns between the two readings: 11:59 becomes hour 12 with minute 59.
-    ClockFixture fixture;
-    fixture.fakes.clock.minuteQueue = {59, 59};
-    fixture.fakes.clock.hourQueue = {12, 12};
+    QTest::addColumn<TimeOfDay>("read");
+    QTest::addColumn<TimeOfDay>("later");
+    QTest::addColumn<double>("handHour");
+    QTest::addColumn<double>("handMark");
+    QTest::addColumn<QString>("readout");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("minute turns") << TimeOfDay{14, 6} << TimeOfDay{14, 7} << 14 + 6 / 60.0 << 1.2
+                                  << "14:06"
+                                  << "the current time is  2 o 6"
+                                  << " 2:06";
+    QTest::newRow("hour turns") << TimeOfDay{10, 59} << TimeOfDay{11, 0} << 10 + 59 / 60.0 << 11.8
+                                << "10:59"
+                                << "the current time is  10 59"
+                                << " 10:59";
+    QTest::newRow("noon") << TimeOfDay{11, 59} << TimeOfDay{12, 0} << 11 + 59 / 60.0 << 11.8
+                          << "11:59"
+                          << "the current time is  11 59"
+                          << " 11:59";
+    QTest::newRow("day turns") << TimeOfDay{23, 59} << TimeOfDay{0, 0} << 23 + 59 / 60.0 << 11.8
+                               << "23:59"
+                               << "the current time is  11 59"
+                               << " 11:59";
+}
+
+void StartupTest::oneReadingOfTheClock()
+{
+    QFETCH(TimeOfDay, read);
+    QFETCH(TimeOfDay, later);
+    QFETCH(double, handHour);
+    QFETCH(double, handMark);
+    QFETCH(QString, readout);
+    QFETCH(QString, spoken);
+    QFETCH(QString, caption);
+    ClockFixture fixture(later.hour, later.minute);
+    fixture.fakes.clock.script = {read};
+    QString readoutWithTheHands;
+    fixture.fakes.pump.onPass = [&](long long pass) {
+        if (pass == 1)
+            readoutWithTheHands = fixture.window->lblDigital->Caption;
+    };
     frmclock& w = fixture.load();
-    QCOMPARE(fixture.fakes.clock.readings, QStringList({"minute", "hour", "minute", "hour"}));
-    QCOMPARE(w.digitalHourText + ":" + w.digitalMinuteText, QStringLiteral("12:59"));
-    QCOMPARE(fixture.fakes.sounds.spoken().value(0), QStringLiteral("the current time is  12 59"));
+    const TwipPoint hourTip = handEnd(4560, 6142.5, 1800, handHour);
+    const TwipPoint minuteTip = handEnd(4560, 6142.5, 2880, handMark);
+    QCOMPARE(w.Line2->X2, hourTip.x);
+    QCOMPARE(w.Line2->Y2, hourTip.y);
+    QCOMPARE(w.Line1->X2, minuteTip.x);
+    QCOMPARE(w.Line1->Y2, minuteTip.y);
+    QCOMPARE(readoutWithTheHands, readout);
+    QCOMPARE(fixture.fakes.sounds.spoken().value(0), spoken);
+    QCOMPARE(w.lblDigital->Caption, caption);
 }
 
 void StartupTest::closeDuringPauseEndsEverything_data()

@@ -2,16 +2,9 @@
 
 #include <stdexcept>
 
-int FakeClock::hour()
+TimeOfDay FakeClock::timeOfDay()
 {
-    readings << QStringLiteral("hour");
-    return hourQueue.isEmpty() ? fixedHour : hourQueue.takeFirst();
-}
-
-int FakeClock::minute()
-{
-    readings << QStringLiteral("minute");
-    return minuteQueue.isEmpty() ? fixedMinute : minuteQueue.takeFirst();
+    return script.isEmpty() ? fixed : script.takeFirst();
 }
 
 float FakeRandom::next()

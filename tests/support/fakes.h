@@ -9,18 +9,16 @@
 #include <QStringList>
 #include <functional>
 
-// Readings are taken from the queue; when it runs dry the fixed time answers.
+// Readings are taken from the script; when it runs dry the fixed time answers.
 class FakeClock : public SystemClock
 {
 public:
-    FakeClock(int h = 14, int m = 7) : fixedHour(h), fixedMinute(m) {}
-    void set(int h, int m) { fixedHour = h, fixedMinute = m; }
-    int hour() override;
-    int minute() override;
+    FakeClock(int h = 14, int m = 7) : fixed{h, m} {}
+    void set(int h, int m) { fixed = {h, m}; }
+    TimeOfDay timeOfDay() override;
 
-    QList<int> hourQueue, minuteQueue;
-    QStringList readings; // "hour" / "minute", in the order they were taken
-    int fixedHour, fixedMinute;
+    QList<TimeOfDay> script;
+    TimeOfDay fixed;
 };
 
 class FakeRandom : public RandomSource
