@@ -34,7 +34,7 @@ QString frmclock::accessibleDescription(const Control& control) const
     if (&control != lblClickMe)
         return FormView::accessibleDescription(control);
     // While the child is asked, the readout is hidden and the answer must not be read out.
-    if (clickState != QLatin1String("get"))
+    if (clickState != ClickState::get)
         return QStringLiteral("Say the time out loud, then click the clock again to check.");
     if (lblDigital->Visible)
         return QStringLiteral("The clock shows %1.").arg(lblDigital->Caption.trimmed());

@@ -2,11 +2,13 @@
 
 #include "app/form/formview.h"
 #include "platform/platform.h"
+#include "practice/modes.h"
 
 #include <QString>
 #include <memory>
 
 class QScreen;
+struct ShownTime;
 
 // The program's one window. Every operation of the program is a method of it and all
 // state lives in its members; each subsystem's methods live in the folder named in its
@@ -51,12 +53,12 @@ public:
     // ===================================================================================
     void layoutDial();
     void drawHourHand();
-    void drawMinuteHand();
+    void drawMinuteHand(); // moveMinuteHand, then showDigitalTime
+    void moveMinuteHand();
     void showDigitalTime();
 
     float dialCenterX = 0, dialCenterY = 0, dialRadius = 0;
     double minuteHandLength = 0, hourHandLength = 0;
-    QString digitalHourText, digitalMinuteText;
 
     // ===================================================================================
     // Spoken time: speech, ticks, phrases and the announcement     (speech/)
@@ -77,7 +79,8 @@ public:
 
     // ===================================================================================
     // Practice: state, time stepping, click cycle and options      (practice/)
-    //   steppers.cpp: advanceTime and the steppers; clickcycle.cpp; options.cpp
+    //   steppers.cpp: advanceTime and the steppers, over the precisions of practicetable.h
+    //   and the arithmetic of stepping.h; clickcycle.cpp; options.cpp; modes.h: the settings
     // ===================================================================================
     void advanceTime();
     void stepHourInOrder();
@@ -97,14 +100,15 @@ public:
     void lblQuarter_Click();
     void lbl5min_Click();
     void refreshClock();
-    void clearPrecisionMarkers();
+    void clearPrecisionMarkers(); // hidePrecisionMarkers, then refreshClock
+    void hidePrecisionMarkers();
 
     double shownHour = 0;
     double shownMinuteMark = 0;
     int sequenceStep = 1;
-    QString precisionMode = QStringLiteral("quarter");
-    QString orderMode = QStringLiteral("random");
-    QString clickState = QStringLiteral("get");
+    PrecisionMode precisionMode = PrecisionMode::quarter;
+    OrderMode orderMode = OrderMode::random;
+    ClickState clickState = ClickState::get;
 
 protected:
     void controlClick(Control& control) override;
@@ -122,9 +126,10 @@ private:
     void putTimeOfDayOnClock(const TimeOfDay& now);
     bool showAfterPendingEvents();
     bool pauseAnsweringClicks();
-    void stepInOrder(int perHour, int cycleLength);
-    void stepRandomSlot(int perHour, int cycleLength, bool roundMark);
-    void choosePrecision(Control* marker, const QString& mode, const QString& confirmation);
+    void showStep(const ShownTime& time);
+    void stepInOrder(PrecisionMode mode);
+    void stepRandom(PrecisionMode mode);
+    void choosePrecision(Control* marker, PrecisionMode mode, const QString& confirmation);
 
     void watchScreen(QScreen* screen);
 

@@ -13,11 +13,11 @@ void frmclock::Form_Load()
     createVoice();
     placePanel();
     setCaption(*lblTop, QString());
-    clickState = QStringLiteral("get");
+    clickState = ClickState::get;
     play4Tics();
     prepareTick();
-    orderMode = QStringLiteral("random");
-    precisionMode = QStringLiteral("quarter");
+    orderMode = OrderMode::random;
+    precisionMode = PrecisionMode::quarter;
     fixDialGeometry();
     // One reading for the hands, the readout and the announcement: read again after the
     // pause, a start just before a new minute would show one time and say another.

@@ -4,9 +4,5 @@
 
 void frmclock::showDigitalTime()
 {
-    const QString caption = digitalReadout(shownHour, shownMinuteMark);
-    const qsizetype colon = caption.indexOf(QLatin1Char(':'));
-    digitalHourText = caption.left(colon);
-    digitalMinuteText = caption.mid(colon + 1);
-    setCaption(*lblDigital, caption);
+    setCaption(*lblDigital, digitalReadout(shownHour, shownMinuteMark));
 }

@@ -16,15 +16,15 @@ template <typename Step> void attempt(Step step)
 
 void frmclock::lblClickMe_MouseUp(int Button, int /*Shift*/, float /*X*/, float /*Y*/)
 {
-    if (Button == 1 && clickState == QLatin1String("get")) {
+    if (Button == 1 && clickState == ClickState::get) {
         attempt([this] { setCaption(*lblTop, QStringLiteral("Say The Time Outloud")); });
         attempt([this] { nextTime(); });
-        clickState = QStringLiteral("say");
+        clickState = ClickState::say;
     } else if (Button == 1) {
         attempt([this] { setCaption(*lblTop, QString()); });
         attempt([this] { lblDigital->Visible = true; });
         attempt([this] { speakTimePhrase(); });
-        clickState = QStringLiteral("get");
+        clickState = ClickState::get;
     } else if (Button == 2) {
         attempt([this] { sayAltPhrase(); });
     }

@@ -4,7 +4,7 @@ void frmclock::lblOrder_Click()
 {
     shpRandom->Visible = false;
     shpOrder->Visible = true;
-    orderMode = QStringLiteral("sequence");
+    orderMode = OrderMode::sequence;
     speakText(QStringLiteral("in order"));
     refreshClock();
 }
@@ -13,11 +13,11 @@ void frmclock::lblRandom_Click()
 {
     shpRandom->Visible = true;
     shpOrder->Visible = false;
-    orderMode = QStringLiteral("random");
+    orderMode = OrderMode::random;
     speakText(QStringLiteral("random order"));
 }
 
-void frmclock::choosePrecision(Control* marker, const QString& mode, const QString& confirmation)
+void frmclock::choosePrecision(Control* marker, PrecisionMode mode, const QString& confirmation)
 {
     clearPrecisionMarkers();
     marker->Visible = true;
@@ -27,22 +27,22 @@ void frmclock::choosePrecision(Control* marker, const QString& mode, const QStri
 
 void frmclock::lblHour_Click()
 {
-    choosePrecision(shpHour, QStringLiteral("hour"), QStringLiteral("hourly"));
+    choosePrecision(shpHour, PrecisionMode::hour, QStringLiteral("hourly"));
 }
 
 void frmclock::lblHalf_Click()
 {
-    choosePrecision(shpHalf, QStringLiteral("half"), QStringLiteral("half hour"));
+    choosePrecision(shpHalf, PrecisionMode::half, QStringLiteral("half hour"));
 }
 
 void frmclock::lblQuarter_Click()
 {
-    choosePrecision(shpQuarter, QStringLiteral("quarter"), QStringLiteral("quarter hour"));
+    choosePrecision(shpQuarter, PrecisionMode::quarter, QStringLiteral("quarter hour"));
 }
 
 void frmclock::lbl5min_Click()
 {
-    choosePrecision(shp5min, QStringLiteral("5min"), QStringLiteral(" 5 minute precision"));
+    choosePrecision(shp5min, PrecisionMode::fiveMin, QStringLiteral(" 5 minute precision"));
 }
 
 void frmclock::refreshClock()
@@ -55,11 +55,17 @@ void frmclock::refreshClock()
     composeTimePhrase();
 }
 
+// A new precision always starts the practice again from twelve.
 void frmclock::clearPrecisionMarkers()
+{
+    hidePrecisionMarkers();
+    refreshClock();
+}
+
+void frmclock::hidePrecisionMarkers()
 {
     shpHour->Visible = false;
     shpHalf->Visible = false;
     shpQuarter->Visible = false;
     shp5min->Visible = false;
-    refreshClock();
 }

@@ -3,89 +3,55 @@
 
 void frmclock::advanceTime()
 {
-    using Stepper = void (frmclock::*)();
-    struct Row {
-        const char* precision;
-        Stepper inOrder;
-        Stepper random;
-    };
-    static const Row rows[] = {
-        {"hour", &frmclock::stepHourInOrder, &frmclock::stepHourRandom},
-        {"half", &frmclock::stepHalfInOrder, &frmclock::stepHalfRandom},
-        {"quarter", &frmclock::stepQuarterInOrder, &frmclock::stepQuarterRandom},
-        {"5min", &frmclock::step5minInOrder, &frmclock::step5minRandom},
-    };
-    for (const Row& row : rows) {
-        if (precisionMode != QLatin1String(row.precision))
-            continue;
-        if (orderMode == QLatin1String("sequence"))
-            (this->*row.inOrder)();
-        else if (orderMode == QLatin1String("random"))
-            (this->*row.random)();
-        return;
+    const bool inOrder = orderMode == OrderMode::sequence;
+    switch (precisionMode) {
+    case PrecisionMode::hour:
+        inOrder ? stepHourInOrder() : stepHourRandom();
+        break;
+    case PrecisionMode::half:
+        inOrder ? stepHalfInOrder() : stepHalfRandom();
+        break;
+    case PrecisionMode::quarter:
+        inOrder ? stepQuarterInOrder() : stepQuarterRandom();
+        break;
+    case PrecisionMode::fiveMin:
+        inOrder ? step5minInOrder() : step5minRandom();
+        break;
     }
 }
 
-void frmclock::stepInOrder(int perHour, int cycleLength)
+// The hour hand first, then the minute hand with the readout, the phrases last: the phrase
+// rounds the stored mark, and the hands must keep the unrounded one.
+void frmclock::showStep(const ShownTime& time)
 {
-    shownHour = inOrderHour(sequenceStep, perHour);
+    shownHour = time.hour;
     drawHourHand();
-    shownMinuteMark = minuteMarkFor(shownHour);
+    shownMinuteMark = time.mark;
     drawMinuteHand();
     composeTimePhrase();
-    sequenceStep = nextSequenceStep(sequenceStep, cycleLength);
 }
 
-void frmclock::stepHourInOrder()
+void frmclock::stepInOrder(PrecisionMode mode)
 {
-    stepInOrder(1, 12);
-}
-void frmclock::stepHalfInOrder()
-{
-    stepInOrder(2, 24);
-}
-void frmclock::stepQuarterInOrder()
-{
-    stepInOrder(4, 48);
-}
-void frmclock::step5minInOrder()
-{
-    stepInOrder(12, 144);
+    const PrecisionRow& row = precisionRow(mode);
+    showStep(inOrderTime(row, sequenceStep));
+    sequenceStep = nextSequenceStep(row, sequenceStep);
 }
 
-void frmclock::stepHourRandom()
+// Reseeded before every draw, as the generator always has been.
+void frmclock::stepRandom(PrecisionMode mode)
 {
     os.random->reseedFromTimer();
-    const float r = os.random->next();
-    shownHour = randomWholeHour(r);
-    drawHourHand();
-    shownMinuteMark = 0;
-    drawMinuteHand();
-    composeTimePhrase();
+    showStep(randomTime(precisionRow(mode), os.random->next()));
 }
 
-void frmclock::stepRandomSlot(int perHour, int cycleLength, bool roundMark)
-{
-    os.random->reseedFromTimer();
-    const float r = os.random->next();
-    shownHour = randomSlotHour(r, Precision{perHour, cycleLength});
-    drawHourHand();
-    shownMinuteMark = minuteMarkFor(shownHour);
-    if (roundMark)
-        shownMinuteMark = roundHalfUp(shownMinuteMark);
-    drawMinuteHand();
-    composeTimePhrase();
-}
-
-void frmclock::stepHalfRandom()
-{
-    stepRandomSlot(2, 24, false);
-}
-void frmclock::stepQuarterRandom()
-{
-    stepRandomSlot(4, 48, false);
-}
-void frmclock::step5minRandom()
-{
-    stepRandomSlot(12, 144, true);
-}
+// clang-format off
+void frmclock::stepHourInOrder() { stepInOrder(PrecisionMode::hour); }
+void frmclock::stepHalfInOrder() { stepInOrder(PrecisionMode::half); }
+void frmclock::stepQuarterInOrder() { stepInOrder(PrecisionMode::quarter); }
+void frmclock::step5minInOrder() { stepInOrder(PrecisionMode::fiveMin); }
+void frmclock::stepHourRandom() { stepRandom(PrecisionMode::hour); }
+void frmclock::stepHalfRandom() { stepRandom(PrecisionMode::half); }
+void frmclock::stepQuarterRandom() { stepRandom(PrecisionMode::quarter); }
+void frmclock::step5minRandom() { stepRandom(PrecisionMode::fiveMin); }
+// clang-format on

@@ -33,9 +33,12 @@ QString outcome(const ClockFixture& fixture)
          {w.shpRandom, w.shpOrder, w.shpHour, w.shpHalf, w.shpQuarter, w.shp5min, w.lblDigital})
         if (c->Visible)
             shown << c->name;
-    return QStringList({fixture.fakes.sounds.events.join('|'), w.clickState, w.orderMode,
-                        w.precisionMode, w.lblDigital->Caption, w.lblTop->Caption, shown.join(','),
-                        w.isUnloaded() ? "closed" : "open"})
+    const QString settings = QStringLiteral("%1 %2 %3")
+                                 .arg(int(w.clickState))
+                                 .arg(int(w.orderMode))
+                                 .arg(int(w.precisionMode));
+    return QStringList({fixture.fakes.sounds.events.join('|'), settings, w.lblDigital->Caption,
+                        w.lblTop->Caption, shown.join(','), w.isUnloaded() ? "closed" : "open"})
         .join('\n');
 }
 } // namespace

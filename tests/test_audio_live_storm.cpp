@@ -97,8 +97,6 @@ void StormTest::mouseStorm()
     }
     QApplication::processEvents();
     QVERIFY(!w.isUnloaded());
-    const QStringList legal{"get", "say"};
-    QVERIFY(legal.contains(w.clickState));
     const long growthKb = residentKb() - afterWarmUp;
     qInfo("%d events; resident memory grew %ld kB after the first thousand", sent, growthKb);
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)

@@ -123,7 +123,7 @@ void BadSoundsTest::clockTicksWhateverTheFile()
 
     // Whatever the file, the click only hands the request over; reading it happens elsewhere.
     QVERIFY2(elapsed < 50, qPrintable(QString::number(elapsed)));
-    QCOMPARE(w.clickState, QStringLiteral("say"));
+    QCOMPARE(w.clickState, ClickState::say);
     sound.settle();
     const std::vector<float> played = sound.current(SoundSlot::Tick).samples;
     QCOMPARE(startsWithDefault(played), usesDefault);

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(ClickState)
+
 class ClickCycleTest : public QObject
 {
     Q_OBJECT
@@ -21,7 +23,7 @@ private slots:
 namespace
 {
 // Puts the window into a known question: 3:15 composed, state as asked.
-void prepare(frmclock& w, const QString& state)
+void prepare(frmclock& w, ClickState state)
 {
     w.shownHour = 3.25;
     w.shownMinuteMark = 3;
@@ -29,44 +31,41 @@ void prepare(frmclock& w, const QString& state)
     w.drawMinuteHand();
     w.composeTimePhrase();
     w.clickState = state;
-    w.lblDigital->Visible = state == QLatin1String("get");
-    w.lblTop->Caption = state == QLatin1String("get") ? QString() : "Say The Time Outloud";
+    w.lblDigital->Visible = state == ClickState::get;
+    w.lblTop->Caption = state == ClickState::get ? QString() : "Say The Time Outloud";
 }
 } // namespace
 
 void ClickCycleTest::transitions_data()
 {
-    QTest::addColumn<QString>("state");
+    QTest::addColumn<ClickState>("state");
     QTest::addColumn<int>("button");
-    QTest::addColumn<QString>("nextState");
+    QTest::addColumn<ClickState>("nextState");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<bool>("readoutVisible");
     QTest::addColumn<QStringList>("heard");
     const QStringList tick{"wave:sounds\\1tic.wav"};
-    QTest::newRow("get, left") << "get" << 1 << "say"
-                               << "Say The Time Outloud" << false << tick;
-    QTest::newRow("say, left") << "say" << 1 << "get"
-                               << "" << true << QStringList{"speak: 3 15"};
-    QTest::newRow("get, right") << "get" << 2 << "get"
-                                << "" << true << QStringList{"speak:quarter after  3"};
-    QTest::newRow("say, right") << "say" << 2 << "say"
-                                << "Say The Time Outloud" << false
+    QTest::newRow("get, left") << ClickState::get << 1 << ClickState::say << "Say The Time Outloud"
+                               << false << tick;
+    QTest::newRow("say, left") << ClickState::say << 1 << ClickState::get << "" << true
+                               << QStringList{"speak: 3 15"};
+    QTest::newRow("get, right") << ClickState::get << 2 << ClickState::get << "" << true
                                 << QStringList{"speak:quarter after  3"};
-    QTest::newRow("get, middle") << "get" << 4 << "get"
-                                 << "" << true << QStringList{};
-    QTest::newRow("say, middle") << "say" << 4 << "say"
+    QTest::newRow("say, right") << ClickState::say << 2 << ClickState::say << "Say The Time Outloud"
+                                << false << QStringList{"speak:quarter after  3"};
+    QTest::newRow("get, middle") << ClickState::get << 4 << ClickState::get << "" << true
+                                 << QStringList{};
+    QTest::newRow("say, middle") << ClickState::say << 4 << ClickState::say
                                  << "Say The Time Outloud" << false << QStringList{};
-    QTest::newRow("say, back button") << "say" << 8 << "say"
+    QTest::newRow("say, back button") << ClickState::say << 8 << ClickState::say
                                       << "Say The Time Outloud" << false << QStringList{};
-    QTest::newRow("odd state, left") << "GET" << 1 << "get"
-                                     << "" << true << QStringList{"speak: 3 15"};
 }
 
 void ClickCycleTest::transitions()
 {
-    QFETCH(QString, state);
+    QFETCH(ClickState, state);
     QFETCH(int, button);
-    QFETCH(QString, nextState);
+    QFETCH(ClickState, nextState);
     QFETCH(QString, prompt);
     QFETCH(bool, readoutVisible);
     QFETCH(QStringList, heard);
@@ -88,7 +87,7 @@ void ClickCycleTest::rightClickBeforePracticeSpeaksEmptyText()
     fixture.fakes.sounds.events.clear();
     QTest::mouseClick(&w, Qt::RightButton, {}, fixture.middleOf(w.lblClickMe));
     QCOMPARE(fixture.fakes.sounds.events, QStringList({"speak:"}));
-    QCOMPARE(w.clickState, QStringLiteral("get"));
+    QCOMPARE(w.clickState, ClickState::get);
 }
 
 void ClickCycleTest::modifiersDoNotMatter_data()
@@ -107,12 +106,12 @@ void ClickCycleTest::modifiersDoNotMatter()
     frmclock& w = fixture.load();
     fixture.fakes.random.fallback = 0.5f; // 6:00 in quarter precision
     QTest::mouseClick(&w, Qt::LeftButton, modifiers, fixture.middleOf(w.lblClickMe));
-    QCOMPARE(w.clickState, QStringLiteral("say"));
+    QCOMPARE(w.clickState, ClickState::say);
     QCOMPARE(w.lblDigital->Caption, QStringLiteral("06:00"));
     QTest::mouseClick(&w, Qt::MiddleButton, modifiers, fixture.middleOf(w.lblClickMe));
-    QCOMPARE(w.clickState, QStringLiteral("say"));
+    QCOMPARE(w.clickState, ClickState::say);
     QTest::mouseClick(&w, Qt::LeftButton, modifiers, fixture.middleOf(w.lblClickMe));
-    QCOMPARE(w.clickState, QStringLiteral("get"));
+    QCOMPARE(w.clickState, ClickState::get);
     QCOMPARE(fixture.fakes.sounds.spoken().last(), QStringLiteral(" 6 o clock"));
 }
 
@@ -130,7 +129,7 @@ void ClickCycleTest::doubleClickShowsAndReveals()
                        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&w, &second);
     QTest::mouseRelease(&w, Qt::LeftButton, {}, at);
-    QCOMPARE(w.clickState, QStringLiteral("get"));
+    QCOMPARE(w.clickState, ClickState::get);
     QVERIFY(w.lblDigital->Visible);
     QCOMPARE(fixture.fakes.sounds.events.size(), 2);
     QCOMPARE(fixture.fakes.sounds.events.first(), QStringLiteral("wave:sounds\\1tic.wav"));
@@ -144,7 +143,7 @@ void ClickCycleTest::failingStepIsSkipped()
     fixture.fakes.random.failing = true;
     w.lblClickMe_MouseUp(1, 0, 0, 0);
     // The step died inside nextTime: the readout was never hidden, the cycle moved on.
-    QCOMPARE(w.clickState, QStringLiteral("say"));
+    QCOMPARE(w.clickState, ClickState::say);
     QCOMPARE(w.lblTop->Caption, QStringLiteral("Say The Time Outloud"));
     QVERIFY(w.lblDigital->Visible);
     QCOMPARE(fixture.fakes.sounds.waves().last(), QStringLiteral("sounds\\1tic.wav"));

@@ -7,6 +7,8 @@
 
 using Handler = void (frmclock::*)();
 Q_DECLARE_METATYPE(Handler)
+Q_DECLARE_METATYPE(OrderMode)
+Q_DECLARE_METATYPE(PrecisionMode)
 
 class OptionsTest : public QObject
 {
@@ -80,37 +82,35 @@ QList<const Control*> visibleMarkers(const frmclock& w)
 void OptionsTest::eachOption_data()
 {
     QTest::addColumn<Handler>("handler");
-    QTest::addColumn<QString>("order");
-    QTest::addColumn<QString>("precision");
+    QTest::addColumn<OrderMode>("order");
+    QTest::addColumn<PrecisionMode>("precision");
     QTest::addColumn<QString>("spoken");
     QTest::addColumn<bool>("resets");
     QTest::addColumn<QStringList>("markers");
-    QTest::newRow("In Order") << &frmclock::lblOrder_Click << "sequence"
-                              << "quarter"
-                              << "in order" << true << QStringList{"shpOrder", "shpQuarter"};
-    QTest::newRow("Random") << &frmclock::lblRandom_Click << "random"
-                            << "quarter"
-                            << "random order" << false << QStringList{"shpRandom", "shpQuarter"};
-    QTest::newRow("Hour") << &frmclock::lblHour_Click << "sequence"
-                          << "hour"
+    QTest::newRow("In Order") << &frmclock::lblOrder_Click << OrderMode::sequence
+                              << PrecisionMode::quarter << "in order" << true
+                              << QStringList{"shpOrder", "shpQuarter"};
+    QTest::newRow("Random") << &frmclock::lblRandom_Click << OrderMode::random
+                            << PrecisionMode::quarter << "random order" << false
+                            << QStringList{"shpRandom", "shpQuarter"};
+    QTest::newRow("Hour") << &frmclock::lblHour_Click << OrderMode::sequence << PrecisionMode::hour
                           << "hourly" << true << QStringList{"shpOrder", "shpHour"};
-    QTest::newRow("1/2 Hour") << &frmclock::lblHalf_Click << "sequence"
-                              << "half"
-                              << "half hour" << true << QStringList{"shpOrder", "shpHalf"};
-    QTest::newRow("1/4 Hour") << &frmclock::lblQuarter_Click << "sequence"
-                              << "quarter"
-                              << "quarter hour" << true << QStringList{"shpOrder", "shpQuarter"};
-    QTest::newRow("5 minute") << &frmclock::lbl5min_Click << "sequence"
-                              << "5min"
-                              << " 5 minute precision" << true
+    QTest::newRow("1/2 Hour") << &frmclock::lblHalf_Click << OrderMode::sequence
+                              << PrecisionMode::half << "half hour" << true
+                              << QStringList{"shpOrder", "shpHalf"};
+    QTest::newRow("1/4 Hour") << &frmclock::lblQuarter_Click << OrderMode::sequence
+                              << PrecisionMode::quarter << "quarter hour" << true
+                              << QStringList{"shpOrder", "shpQuarter"};
+    QTest::newRow("5 minute") << &frmclock::lbl5min_Click << OrderMode::sequence
+                              << PrecisionMode::fiveMin << " 5 minute precision" << true
                               << QStringList{"shpOrder", "shp5min"};
 }
 
 void OptionsTest::eachOption()
 {
     QFETCH(Handler, handler);
-    QFETCH(QString, order);
-    QFETCH(QString, precision);
+    QFETCH(OrderMode, order);
+    QFETCH(PrecisionMode, precision);
     QFETCH(QString, spoken);
     QFETCH(bool, resets);
     QFETCH(QStringList, markers);
@@ -132,7 +132,7 @@ void OptionsTest::eachOption()
     shown.sort();
     markers.sort();
     QCOMPARE(shown, markers);
-    QCOMPARE(w.clickState, QStringLiteral("get"));
+    QCOMPARE(w.clickState, ClickState::get);
     if (resets) {
         QCOMPARE(w.sequenceStep, 1);
         QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:00"));
@@ -175,11 +175,11 @@ void OptionsTest::markersAlwaysMatchSettings()
         (w.*handlers[dice.bounded(6)])();
         const QList<const Control*> shown = visibleMarkers(w);
         QCOMPARE(shown.size(), 2);
-        const QString order = w.orderMode == QLatin1String("random") ? "shpRandom" : "shpOrder";
-        const QHash<QString, QString> precision{{"hour", "shpHour"},
-                                                {"half", "shpHalf"},
-                                                {"quarter", "shpQuarter"},
-                                                {"5min", "shp5min"}};
+        const QString order = w.orderMode == OrderMode::random ? "shpRandom" : "shpOrder";
+        const QHash<PrecisionMode, QString> precision{{PrecisionMode::hour, "shpHour"},
+                                                      {PrecisionMode::half, "shpHalf"},
+                                                      {PrecisionMode::quarter, "shpQuarter"},
+                                                      {PrecisionMode::fiveMin, "shp5min"}};
         QVERIFY(shown.contains(w.panel().find(order)));
         QVERIFY(shown.contains(w.panel().find(precision.value(w.precisionMode))));
     }

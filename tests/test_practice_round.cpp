@@ -55,7 +55,7 @@ void PracticeRoundTest::wholeRound()
 
     QTest::mouseClick(&w, Qt::RightButton, {}, onThree);
     QCOMPARE(log.events.last(), QStringLiteral("speak:half past  12"));
-    QCOMPARE(w.clickState, QStringLiteral("get"));
+    QCOMPARE(w.clickState, ClickState::get);
 
     // The black surround and a marker dot do nothing.
     const int before = log.events.size();
@@ -113,7 +113,7 @@ void PracticeRoundTest::wholeRoundByKeyboard()
     // A child leaning on the space bar: the repeats do nothing.
     QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
     QApplication::sendEvent(&w, &held);
-    QCOMPARE(w.clickState, QStringLiteral("say"));
+    QCOMPARE(w.clickState, ClickState::say);
 
     QTest::keyClick(&w, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(log.events.last(), QStringLiteral("speak: 12 30"));
@@ -122,7 +122,7 @@ void PracticeRoundTest::wholeRoundByKeyboard()
     QTest::keyClick(&w, Qt::Key_Menu);
     QTest::keyClick(&w, Qt::Key_F10, Qt::ShiftModifier);
     QCOMPARE(log.events.mid(2), QStringList({"speak:half past  12", "speak:half past  12"}));
-    QCOMPARE(w.clickState, QStringLiteral("get"));
+    QCOMPARE(w.clickState, ClickState::get);
 
     // Stray keys do nothing.
     const int heard = log.events.size();

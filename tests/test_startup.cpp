@@ -184,7 +184,7 @@ void StartupTest::clockClickDuringPauseStillAnnounces()
     QCOMPARE(fixture.fakes.sounds.events,
              QStringList({"wave:sounds\\4tics.wav", "wave:sounds\\1tic.wav",
                           "speak:the current time is  10 30", "speak:click the clock to begin"}));
-    QCOMPARE(w.clickState, QStringLiteral("say"));
+    QCOMPARE(w.clickState, ClickState::say);
     QCOMPARE(w.lblTop->Caption, QStringLiteral("Say The Time Outloud"));
     // The announcement shows the real time in the readout, over the open question.
     QVERIFY(w.lblDigital->Visible);
@@ -205,7 +205,7 @@ void StartupTest::missingVoiceGivesNoticeAndSilentProgram()
     w.lblClickMe_MouseUp(1, 0, 0, 0);
     w.lblClickMe_MouseUp(2, 0, 0, 0);
     w.lblHalf_Click();
-    QCOMPARE(w.clickState, QStringLiteral("get"));
+    QCOMPARE(w.clickState, ClickState::get);
     QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:00"));
     QCOMPARE(fixture.fakes.sounds.waves().size(), 2);
 }

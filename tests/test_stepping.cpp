@@ -1,48 +1,26 @@
 #include "clockface/dialmath.h"
 #include "practice/stepping.h"
-#include "speech/timephrase.h"
 
+#include <QSet>
 #include <QTest>
 #include <cmath>
 #include <limits>
 #include <random>
-#include <vector>
+
+using Checkpoints = QMap<int, QString>; // n-th time of a lap -> readout
+Q_DECLARE_METATYPE(PrecisionMode)
 
 namespace
 {
 
 constexpr float kLargestDraw = 0.99999994f; // the float just below 1
 
-// What one random stepper puts on the clock for the draw r: the hour, then the mark.
-struct ShownTime {
-    double hour, mark;
-};
-ShownTime randomStep(float r, const Precision& p)
+// The readout of the slot-th random time, worked out in whole minutes.
+QString slotReadout(int firstMinutes, int minutesPerSlot, int slot)
 {
-    if (p.perHour == 1)
-        return {randomWholeHour(r), 0.0};
-    const double hour = randomSlotHour(r, p);
-    double mark = minuteMarkFor(hour);
-    if (p.perHour == 12)
-        mark = roundHalfUp(mark);
-    return {hour, mark};
-}
-
-// Readout and digital phrase of the clock time hh:mm, written out independently of the
-// arithmetic: hour 0 is read as 12.
-QString expectedReadout(int hour, int minute)
-{
-    return QString::asprintf("%02d:%02d", hour == 0 ? 12 : hour, minute);
-}
-
-QString expectedTimePhrase(int hour, int minute)
-{
-    const QString h = QStringLiteral(" %1").arg(hour == 0 ? 12 : hour);
-    if (minute == 0)
-        return h + QStringLiteral(" o clock");
-    if (minute == 5)
-        return h + QStringLiteral(" oh 5");
-    return h + QStringLiteral(" %1").arg(minute);
+    const int minutes = firstMinutes + slot * minutesPerSlot;
+    const int hour = minutes / 60;
+    return QString::asprintf("%02d:%02d", hour == 0 ? 12 : hour, minutes % 60);
 }
 
 } // namespace
@@ -52,17 +30,14 @@ class TestStepping : public QObject
     Q_OBJECT
 
 private slots:
-    void precisionByModeText_data();
-    void precisionByModeText();
-    void inOrderCycle_data();
-    void inOrderCycle();
+    void inOrderLap_data();
+    void inOrderLap();
     void sequenceWrap_data();
     void sequenceWrap();
-    void randomExtremes_data();
-    void randomExtremes();
+    void randomWorkedDraws_data();
+    void randomWorkedDraws();
     void roundingHalfUp_data();
     void roundingHalfUp();
-    void fiveMinuteMarksRoundToTheirSlot();
     void randomSlotBoundaries_data();
     void randomSlotBoundaries();
     void manyRandomDraws_data();
@@ -72,182 +47,132 @@ private:
     static void addPrecisionRows();
 };
 
+// Slot 0 of random "hour" is one o'clock; of the others, twelve.
 void TestStepping::addPrecisionRows()
 {
-    QTest::addColumn<QString>("mode");
-    QTest::newRow("hour") << "hour";
-    QTest::newRow("half") << "half";
-    QTest::newRow("quarter") << "quarter";
-    QTest::newRow("5min") << "5min";
-}
-
-void TestStepping::precisionByModeText_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<bool>("known");
-    QTest::addColumn<int>("perHour");
+    QTest::addColumn<PrecisionMode>("mode");
     QTest::addColumn<int>("cycleLength");
-
-    QTest::newRow("hour") << "hour" << true << 1 << 12;
-    QTest::newRow("half") << "half" << true << 2 << 24;
-    QTest::newRow("quarter") << "quarter" << true << 4 << 48;
-    QTest::newRow("5min") << "5min" << true << 12 << 144;
-    // The texts are compared exactly, character for character.
-    QTest::newRow("capitalised") << "Hour" << false << 0 << 0;
-    QTest::newRow("all capitals") << "HALF" << false << 0 << 0;
-    QTest::newRow("trailing blank") << "quarter " << false << 0 << 0;
-    QTest::newRow("leading blank") << " half" << false << 0 << 0;
-    QTest::newRow("empty") << "" << false << 0 << 0;
-    QTest::newRow("button caption") << "5 minute" << false << 0 << 0;
-    QTest::newRow("other setting's text") << "sequence" << false << 0 << 0;
+    QTest::addColumn<int>("minutesPerSlot");
+    QTest::addColumn<int>("firstMinutes");
+    QTest::newRow("hour") << PrecisionMode::hour << 12 << 60 << 60;
+    QTest::newRow("half") << PrecisionMode::half << 24 << 30 << 0;
+    QTest::newRow("quarter") << PrecisionMode::quarter << 48 << 15 << 0;
+    QTest::newRow("5min") << PrecisionMode::fiveMin << 144 << 5 << 0;
 }
 
-void TestStepping::precisionByModeText()
+// One lap from a reset (step 1) through the wrap and one step beyond. The readout must be
+// an exact five-minute value even where the stored mark is a hair off.
+void TestStepping::inOrderLap_data()
 {
-    QFETCH(QString, mode);
-    QFETCH(bool, known);
-    QFETCH(int, perHour);
+    QTest::addColumn<PrecisionMode>("mode");
+    QTest::addColumn<int>("cycleLength");
+    QTest::addColumn<Checkpoints>("checkpoints");
+    QTest::newRow("hour") << PrecisionMode::hour << 12
+                          << Checkpoints{{1, "01:00"}, {2, "02:00"}, {12, "12:00"}, {13, "01:00"}};
+    QTest::newRow("half")
+        << PrecisionMode::half << 24
+        << Checkpoints{{1, "12:30"}, {2, "01:00"}, {3, "01:30"}, {24, "12:00"}, {25, "12:30"}};
+    QTest::newRow("quarter")
+        << PrecisionMode::quarter << 48
+        << Checkpoints{{1, "12:15"}, {2, "12:30"}, {15, "03:45"}, {48, "12:00"}, {49, "12:15"}};
+    QTest::newRow("5min") << PrecisionMode::fiveMin << 144
+                          << Checkpoints{{1, "12:05"},  {7, "12:35"},   {13, "01:05"},
+                                         {71, "05:55"}, {144, "12:00"}, {145, "12:05"}};
+}
+
+void TestStepping::inOrderLap()
+{
+    QFETCH(PrecisionMode, mode);
     QFETCH(int, cycleLength);
+    QFETCH(Checkpoints, checkpoints);
 
-    const auto p = precisionFor(mode);
-    QCOMPARE(p.has_value(), known);
-    if (known) {
-        QCOMPARE(p->perHour, perHour);
-        QCOMPARE(p->cycleLength, cycleLength);
-    }
-}
-
-// One lap from a reset (step 1) through the wrap and one step beyond, checked against the
-// clock times the child should see. The readout and the phrase must be exact five-minute
-// values even where the stored mark is a hair off.
-void TestStepping::inOrderCycle_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::addColumn<QString>("last");
-
-    QTest::newRow("hour") << "hour"
-                          << "01:00"
-                          << "02:00"
-                          << "12:00";
-    QTest::newRow("half") << "half"
-                          << "12:30"
-                          << "01:00"
-                          << "12:00";
-    QTest::newRow("quarter") << "quarter"
-                             << "12:15"
-                             << "12:30"
-                             << "12:00";
-    QTest::newRow("5min") << "5min"
-                          << "12:05"
-                          << "12:10"
-                          << "12:00";
-}
-
-void TestStepping::inOrderCycle()
-{
-    QFETCH(QString, mode);
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-    QFETCH(QString, last);
-
-    const Precision p = *precisionFor(mode);
-    const int minutesPerStep = 60 / p.perHour;
-    QStringList readouts;
-    int marksOffWhole = 0;
+    const PrecisionRow& row = precisionRow(mode);
+    QSet<QString> lap;
     int step = 1;
-    for (int n = 1; n <= p.cycleLength + 1; ++n) {
-        // The n-th time of a lap, in whole minutes from twelve.
-        const int i = (n - 1) % p.cycleLength + 1;
-        QCOMPARE(step, i);
-        const int hour = i / p.perHour;
-        const int minute = (i % p.perHour) * minutesPerStep;
-
-        const double shownHour = inOrderHour(step, p.perHour);
-        const double mark = minuteMarkFor(shownHour);
-        if (mark != std::round(mark))
-            ++marksOffWhole;
-        QVERIFY(mark >= 0 && mark < 12);
-
-        const QString readout = digitalReadout(shownHour, mark);
-        QCOMPARE(readout, expectedReadout(hour, minute));
-        readouts << readout;
-        const auto composed = composeTimePhraseFor(shownHour, mark);
-        QVERIFY(composed.has_value());
-        QCOMPARE(composed->timePhrase, expectedTimePhrase(hour, minute));
-        QCOMPARE(composed->shownMinuteMark, double(minute / 5));
-
-        step = nextSequenceStep(step, p.cycleLength);
-        QVERIFY(step >= 1 && step <= p.cycleLength);
+    for (int n = 1; n <= cycleLength + 1; ++n) {
+        const ShownTime shown = inOrderTime(row, step);
+        const QString readout = digitalReadout(shown.hour, shown.mark);
+        if (checkpoints.contains(n))
+            QVERIFY2(readout == checkpoints.value(n),
+                     qPrintable(QStringLiteral("time %1: %2").arg(n).arg(readout)));
+        if (n <= cycleLength)
+            lap.insert(readout);
+        step = nextSequenceStep(row, step);
+        QVERIFY(step >= 1 && step <= cycleLength);
     }
-    QCOMPARE(readouts.first(), first);
-    QCOMPARE(readouts.at(1), second);
-    QCOMPARE(readouts.at(p.cycleLength - 1), last);
-    QCOMPARE(readouts.last(), first);
-    // Whole, half and quarter hours are exact in binary; five-minute marks mostly are not,
-    // which is why the readers round them. If none were off, this lap would prove nothing.
-    if (p.perHour == 12)
-        QVERIFY(marksOffWhole > 0);
-    else
-        QCOMPARE(marksOffWhole, 0);
+    QCOMPARE(lap.size(), cycleLength); // no time comes twice in a lap
+    QCOMPARE(step, 2);
 }
 
 void TestStepping::sequenceWrap_data()
 {
+    QTest::addColumn<PrecisionMode>("mode");
     QTest::addColumn<int>("step");
-    QTest::addColumn<int>("cycleLength");
     QTest::addColumn<int>("next");
 
-    QTest::newRow("hour, first") << 1 << 12 << 2;
-    QTest::newRow("hour, before last") << 11 << 12 << 12;
-    QTest::newRow("hour, last wraps") << 12 << 12 << 1;
-    QTest::newRow("half, last wraps") << 24 << 24 << 1;
-    QTest::newRow("quarter, last wraps") << 48 << 48 << 1;
-    QTest::newRow("5min, before last") << 143 << 144 << 144;
-    QTest::newRow("5min, last wraps") << 144 << 144 << 1;
+    QTest::newRow("hour, first") << PrecisionMode::hour << 1 << 2;
+    QTest::newRow("hour, before last") << PrecisionMode::hour << 11 << 12;
+    QTest::newRow("hour, last wraps") << PrecisionMode::hour << 12 << 1;
+    QTest::newRow("half, before last") << PrecisionMode::half << 23 << 24;
+    QTest::newRow("half, last wraps") << PrecisionMode::half << 24 << 1;
+    QTest::newRow("quarter, before last") << PrecisionMode::quarter << 47 << 48;
+    QTest::newRow("quarter, last wraps") << PrecisionMode::quarter << 48 << 1;
+    QTest::newRow("5min, before last") << PrecisionMode::fiveMin << 143 << 144;
+    QTest::newRow("5min, last wraps") << PrecisionMode::fiveMin << 144 << 1;
     // A step left over from a longer cycle starts the shorter one again.
-    QTest::newRow("left over from 5min into hour") << 100 << 12 << 1;
-    QTest::newRow("largest int") << std::numeric_limits<int>::max() << 144 << 1;
+    QTest::newRow("left over from 5min into hour") << PrecisionMode::hour << 100 << 1;
+    QTest::newRow("largest int") << PrecisionMode::fiveMin << std::numeric_limits<int>::max() << 1;
 }
 
 void TestStepping::sequenceWrap()
 {
+    QFETCH(PrecisionMode, mode);
     QFETCH(int, step);
-    QFETCH(int, cycleLength);
     QFETCH(int, next);
-    QCOMPARE(nextSequenceStep(step, cycleLength), next);
+    QCOMPARE(nextSequenceStep(precisionRow(mode), step), next);
 }
 
-void TestStepping::randomExtremes_data()
+// Chosen draws and what each stepper must put on the clock, bit for bit: the extremes r = 0
+// and r just below 1, and draws whose 5-minute mark only comes out whole by rounding.
+void TestStepping::randomWorkedDraws_data()
 {
-    QTest::addColumn<QString>("mode");
+    QTest::addColumn<PrecisionMode>("mode");
     QTest::addColumn<float>("r");
     QTest::addColumn<double>("hour");
+    QTest::addColumn<double>("mark");
     QTest::addColumn<QString>("readout");
 
-    QTest::newRow("hour, r = 0") << "hour" << 0.f << 1.0 << "01:00";
-    QTest::newRow("hour, largest r") << "hour" << kLargestDraw << 12.0 << "12:00";
-    QTest::newRow("half, r = 0") << "half" << 0.f << 0.0 << "12:00";
-    QTest::newRow("half, largest r") << "half" << kLargestDraw << 11.5 << "11:30";
-    QTest::newRow("quarter, r = 0") << "quarter" << 0.f << 0.0 << "12:00";
-    QTest::newRow("quarter, largest r") << "quarter" << kLargestDraw << 11.75 << "11:45";
-    QTest::newRow("5min, r = 0") << "5min" << 0.f << 0.0 << "12:00";
-    QTest::newRow("5min, largest r") << "5min" << kLargestDraw << 143 / 12.0 << "11:55";
+    const PrecisionMode hour = PrecisionMode::hour, half = PrecisionMode::half;
+    const PrecisionMode quarter = PrecisionMode::quarter, fiveMin = PrecisionMode::fiveMin;
+    QTest::newRow("hour, r = 0") << hour << 0.f << 1.0 << 0.0 << "01:00";
+    QTest::newRow("hour, r = 0.5") << hour << 0.5f << 7.0 << 0.0 << "07:00";
+    QTest::newRow("hour, largest r") << hour << kLargestDraw << 12.0 << 0.0 << "12:00";
+    QTest::newRow("half, r = 0") << half << 0.f << 0.0 << 0.0 << "12:00";
+    QTest::newRow("half, largest r") << half << kLargestDraw << 11.5 << 6.0 << "11:30";
+    QTest::newRow("quarter, r = 0") << quarter << 0.f << 0.0 << 0.0 << "12:00";
+    QTest::newRow("quarter, r = 0.3") << quarter << 0.3f << 3.5 << 6.0 << "03:30";
+    QTest::newRow("quarter, largest r") << quarter << kLargestDraw << 11.75 << 9.0 << "11:45";
+    QTest::newRow("5min, r = 0") << fiveMin << 0.f << 0.0 << 0.0 << "12:00";
+    // 12 * (13/12 - 1) is 0.9999999999999991 before rounding.
+    QTest::newRow("5min, slot 13") << fiveMin << 0.09375f << 1.0833333333333333 << 1.0 << "01:05";
+    // 12 * (143/12 - 11) is 10.999999999999993 before rounding.
+    QTest::newRow("5min, largest r")
+        << fiveMin << kLargestDraw << 11.916666666666666 << 11.0 << "11:55";
 }
 
-void TestStepping::randomExtremes()
+void TestStepping::randomWorkedDraws()
 {
-    QFETCH(QString, mode);
+    QFETCH(PrecisionMode, mode);
     QFETCH(float, r);
     QFETCH(double, hour);
+    QFETCH(double, mark);
     QFETCH(QString, readout);
 
     QCOMPARE(kLargestDraw, std::nextafter(1.0f, 0.0f));
-    const ShownTime shown = randomStep(r, *precisionFor(mode));
+    const ShownTime shown = randomTime(precisionRow(mode), r);
     QVERIFY2(shown.hour == hour, qPrintable(QString::number(shown.hour, 'g', 17)));
+    QVERIFY2(shown.mark == mark, qPrintable(QString::number(shown.mark, 'g', 17)));
     QCOMPARE(digitalReadout(shown.hour, shown.mark), readout);
-    QVERIFY(composeTimePhraseFor(shown.hour, shown.mark).has_value());
 }
 
 void TestStepping::roundingHalfUp_data()
@@ -277,18 +202,9 @@ void TestStepping::roundingHalfUp()
     QCOMPARE(roundHalfUp(x), rounded);
 }
 
-// The random 5-minute stepper stores its mark rounded; every slot must come out on its own
-// whole mark, even where 12 times the fraction misses it.
-void TestStepping::fiveMinuteMarksRoundToTheirSlot()
-{
-    for (int t = 0; t < 144; ++t) {
-        const double mark = roundHalfUp(minuteMarkFor(t / 12.0));
-        QVERIFY2(mark == t % 12, qPrintable(QStringLiteral("slot %1 gave %2").arg(t).arg(mark)));
-    }
-}
-
 // Each slot j begins at the draw j / N. The float just below that boundary belongs to the
 // slot before, the first float at or above it to slot j; worked out here in long double.
+// Every slot's mark must be whole, including the 5-minute ones that need rounding.
 void TestStepping::randomSlotBoundaries_data()
 {
     addPrecisionRows();
@@ -296,27 +212,26 @@ void TestStepping::randomSlotBoundaries_data()
 
 void TestStepping::randomSlotBoundaries()
 {
-    QFETCH(QString, mode);
-    const Precision p = *precisionFor(mode);
-    const long double n = p.cycleLength;
-    for (int j = 1; j < p.cycleLength; ++j) {
+    QFETCH(PrecisionMode, mode);
+    QFETCH(int, cycleLength);
+    QFETCH(int, minutesPerSlot);
+    QFETCH(int, firstMinutes);
+    const PrecisionRow& row = precisionRow(mode);
+    const long double n = cycleLength;
+    for (int j = 1; j < cycleLength; ++j) {
         float at = float(j / n);
         while ((long double)(at)*n < j)
             at = std::nextafter(at, 1.0f);
         float below = std::nextafter(at, 0.0f);
         while ((long double)(below)*n >= j)
             below = std::nextafter(below, 0.0f);
-        QVERIFY(below < at);
 
-        if (p.perHour == 1) {
-            QCOMPARE(randomWholeHour(below), double(j));
-            QCOMPARE(randomWholeHour(at), double(j + 1));
-        } else {
-            QVERIFY2(randomSlotHour(below, p) == double(j - 1) / p.perHour,
-                     qPrintable(QStringLiteral("below boundary %1").arg(j)));
-            QVERIFY2(randomSlotHour(at, p) == double(j) / p.perHour,
-                     qPrintable(QStringLiteral("at boundary %1").arg(j)));
-        }
+        const ShownTime before = randomTime(row, below), after = randomTime(row, at);
+        QCOMPARE(digitalReadout(before.hour, before.mark),
+                 slotReadout(firstMinutes, minutesPerSlot, j - 1));
+        QCOMPARE(digitalReadout(after.hour, after.mark),
+                 slotReadout(firstMinutes, minutesPerSlot, j));
+        QVERIFY2(after.mark == (j * minutesPerSlot) % 60 / 5, qPrintable(QString::number(j)));
     }
 }
 
@@ -329,35 +244,26 @@ void TestStepping::manyRandomDraws_data()
 
 void TestStepping::manyRandomDraws()
 {
-    QFETCH(QString, mode);
-    const Precision p = *precisionFor(mode);
+    QFETCH(PrecisionMode, mode);
+    QFETCH(int, cycleLength);
+    QFETCH(int, minutesPerSlot);
+    QFETCH(int, firstMinutes);
     std::mt19937 generator(20240607u);
-    std::vector<int> seen(std::size_t(p.cycleLength), 0);
-    const int allowedMarkStep = 12 / p.perHour;
-
+    QSet<QString> seen;
+    const double lowestHour = firstMinutes / 60;
     for (int draw = 0; draw < 30000; ++draw) {
         // 24 random bits give every float of [0, 1) with a step of 2^-24, never 1 itself.
         const float r = float(generator() >> 8) * 0x1p-24f;
-        const ShownTime shown = randomStep(r, p);
+        const ShownTime shown = randomTime(precisionRow(mode), r);
 
-        const double wholeHour = std::floor(shown.hour);
-        if (p.perHour == 1)
-            QVERIFY(shown.hour == wholeHour && wholeHour >= 1 && wholeHour <= 12);
-        else
-            QVERIFY(shown.hour >= 0 && shown.hour < 12);
-        // The mark must sit exactly on one of the marks of the precision.
+        QVERIFY(shown.hour >= lowestHour && shown.hour < lowestHour + 12);
         QVERIFY(shown.mark == std::floor(shown.mark) && shown.mark >= 0 && shown.mark < 12);
-        const int mark = int(shown.mark);
-        QCOMPARE(mark % allowedMarkStep, 0);
-        // And it must belong to the hour it is shown with.
-        QVERIFY(std::fabs(shown.hour - (wholeHour + mark / 12.0)) < 1e-9);
-        QVERIFY(composeTimePhraseFor(shown.hour, shown.mark).has_value());
-
-        const int slot = (int(wholeHour) % 12) * p.perHour + mark / allowedMarkStep;
-        ++seen[std::size_t(slot)];
+        QCOMPARE(int(shown.mark) * 5 % minutesPerSlot, 0);
+        // The mark belongs to the hour it is shown with.
+        QVERIFY(std::fabs(shown.hour - (std::floor(shown.hour) + shown.mark / 12)) < 1e-9);
+        seen.insert(digitalReadout(shown.hour, shown.mark));
     }
-    for (int slot = 0; slot < p.cycleLength; ++slot)
-        QVERIFY2(seen[std::size_t(slot)] > 0, qPrintable(QStringLiteral("slot %1").arg(slot)));
+    QCOMPARE(seen.size(), cycleLength);
 }
 
 QTEST_APPLESS_MAIN(TestStepping)

@@ -79,9 +79,9 @@ void WindowTest::startupPlacesDialAndHands()
     QCOMPARE(w.Line2->X2, hourTip.x);
     QCOMPARE(w.Line2->Y2, hourTip.y);
     QCOMPARE(w.sequenceStep, 1);
-    QCOMPARE(w.clickState, QStringLiteral("get"));
-    QCOMPARE(w.orderMode, QStringLiteral("random"));
-    QCOMPARE(w.precisionMode, QStringLiteral("quarter"));
+    QCOMPARE(w.clickState, ClickState::get);
+    QCOMPARE(w.orderMode, OrderMode::random);
+    QCOMPARE(w.precisionMode, PrecisionMode::quarter);
     QCOMPARE(w.lblTop->Caption, QString());
 }
 
