@@ -95,7 +95,6 @@ QString shown(const QString& reading)
 
 const Phrasing kGerman{
     Language::German,
-    number,
     reading,
     worded,
     announcement,

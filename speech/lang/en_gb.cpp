@@ -102,7 +102,6 @@ QString shown(const QString& reading)
 
 const Phrasing kEnglishUK{
     Language::EnglishUK,
-    number,
     reading,
     worded,
     announcement,

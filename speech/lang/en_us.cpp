@@ -8,11 +8,6 @@
 namespace
 {
 
-QString number(int n)
-{
-    return n < 0 || n > 59 ? QString() : numberText(n);
-}
-
 QString reading(int hour, int mark)
 {
     const std::optional<ComposedTime> composed = composeTimePhraseFor(hour, mark);
@@ -61,7 +56,6 @@ QString shown(const QString& reading)
 
 const Phrasing kEnglishUS{
     Language::EnglishUS,
-    number,
     reading,
     worded,
     announcement,

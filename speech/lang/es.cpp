@@ -98,7 +98,6 @@ QString shown(const QString& reading)
 
 const Phrasing kSpanish{
     Language::Spanish,
-    number,
     reading,
     worded,
     announcement,

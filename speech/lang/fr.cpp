@@ -100,7 +100,6 @@ QString shown(const QString& reading)
 
 const Phrasing kFrench{
     Language::French,
-    number,
     reading,
     worded,
     announcement,

@@ -100,7 +100,6 @@ QString shown(const QString& reading)
 
 const Phrasing kDutch{
     Language::Dutch,
-    number,
     reading,
     worded,
     announcement,

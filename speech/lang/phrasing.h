@@ -27,8 +27,6 @@ constexpr int kSayingCount = 9;
 // ranges give some text, never a crash.
 struct Phrasing {
     Language language;
-    // A number 0..59 as the language counts it aloud ("siebenundzwanzig"); empty outside.
-    QString (*number)(int n);
     // What the revealing click says: "three fifteen", "drei Uhr fünfzehn".
     QString (*reading)(int hour, int mark);
     // What the right click says: "quarter past three", "Viertel nach drei".
