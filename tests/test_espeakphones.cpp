@@ -10,6 +10,19 @@
 namespace
 {
 
+// espeak-ng 1.51 leaks a little every time a voice is chosen, so it is chosen only when the
+// language changes (the program's voice will choose it once).
+espeak_ERROR useVoice(const QByteArray& voice)
+{
+    static QByteArray current;
+    if (voice == current)
+        return EE_OK;
+    const espeak_ERROR result = espeak_SetVoiceByName(voice.constData());
+    if (result == EE_OK)
+        current = voice;
+    return result;
+}
+
 // The phonemes of every clause of text, one line each, in espeak-ng's mnemonics, as the
 // voice that is in use reads them.
 QString phones(const QString& text)
@@ -30,6 +43,7 @@ class TestEspeakPhones : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase() { espeak_Terminate(); }
     void everyTextSoundsAsItsWords_data();
     void everyTextSoundsAsItsWords();
 };
@@ -67,7 +81,7 @@ void TestEspeakPhones::everyTextSoundsAsItsWords()
     QFETCH(QByteArray, voice);
     QFETCH(QString, handed);
     QFETCH(QString, words);
-    QCOMPARE(espeak_SetVoiceByName(voice.constData()), EE_OK);
+    QCOMPARE(useVoice(voice), EE_OK);
     const QString heard = phones(handed);
     QCOMPARE(heard, phones(words));
     // espeak-ng marks a word it reads by another language's rules with that language's name
