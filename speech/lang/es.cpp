@@ -1,9 +1,10 @@
 // Spanish. The forms are the general ones the Real Academia Española gives: "en punto",
-// "y cuarto", "y media", "menos cuarto", "las seis menos cinco". Much of Latin America,
-// Mexico among it, also says "un cuarto para las cuatro"; "menos" is understood everywhere
-// and is what espeak-ng's Spanish voice, a Castilian one, is heard saying. One o'clock is
-// singular, "la una", and takes "es"; every other hour "las" and "son". Readings and the
-// announcement say the minutes after "y" ("las tres y cuarenta").
+// "y cuarto", "y media", "menos cuarto", "las seis menos cinco". The Academia notes that
+// almost all of the Americas, Mexico included, says "un cuarto para las cuatro" instead;
+// "menos" is understood everywhere, and it is what espeak-ng's Spanish voice, a Castilian
+// one, sounds right saying. One o'clock is singular, "la una", and takes "es"; every other
+// hour "las" and "son". Readings and the announcement say the minutes after "y" ("las tres y
+// cuarenta").
 
 #include "speech/lang/dialwords.h"
 

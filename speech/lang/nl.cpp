@@ -5,7 +5,8 @@
 // the quarter rule is the one the Netherlands teaches. Reading the clock's digits ("drie uur
 // vijftien") is what the revealing click does; the announcement, like a teacher, says the
 // minute with the quarter rule ("zeven over drie"). One is written "één" wherever it is the
-// number, so that it is not read as the article "een".
+// number, so that it is not read as the article "een"; "half" stands apart from its hour
+// ("half één"), since espeak-ng reads "halféén" as one wrongly stressed word.
 
 #include "speech/lang/dialwords.h"
 

@@ -23,8 +23,8 @@ constexpr int kSayingCount = 9;
 
 // Everything the program says, in one language, with every number in words of that language
 // (US English excepted: flite reads its digits). Times are as the dial shows them: hour 0..12,
-// where 0 and 12 are both twelve, and mark 0..11 in five-minute steps. Values outside these
-// ranges give some text, never a crash.
+// where 0 and 12 are both twelve, and mark 0..11 in five-minute steps; composeTimePhraseIn
+// checks a time on the clock before it asks.
 struct Phrasing {
     Language language;
     // What the revealing click says: "three fifteen", "drei Uhr fünfzehn".
