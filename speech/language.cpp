@@ -27,8 +27,7 @@ const LanguageRow& rowOf(Language language)
     return kLanguages[0];
 }
 
-// Where British forms are what children learn at school, even though the locale is not
-// en_GB.
+// English-speaking countries whose schools teach the clock in British forms.
 constexpr std::array<const char*, 6> kBritishTerritories{"GB", "AU", "NZ", "IE", "ZA", "IN"};
 
 bool isCLocale(const QString& name)
