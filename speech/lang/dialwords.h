@@ -1,0 +1,45 @@
+#pragma once
+
+// Helpers the language modules share; nothing outside speech/lang needs them.
+
+#include "speech/lang/phrasing.h"
+
+#include <QString>
+#include <array>
+#include <cstddef>
+
+// The hour the dial shows for any whole hour, those of a 24-hour clock included: 0 and 12
+// are twelve, 13 is one.
+constexpr int dialHour(int hour)
+{
+    const int h = (hour % 12 + 12) % 12;
+    return h == 0 ? 12 : h;
+}
+
+// The hour a "to" phrase counts toward: twelve is followed by one.
+constexpr int nextDialHour(int hour)
+{
+    return dialHour(hour) % 12 + 1;
+}
+
+// Minutes past the hour at a mark.
+constexpr int markMinutes(int mark)
+{
+    return 5 * mark;
+}
+
+// The word at index, or empty outside the table, so that no value reads past it.
+template <std::size_t N> QString wordAt(const std::array<const char*, N>& words, int index)
+{
+    if (index < 0 || index >= static_cast<int>(N))
+        return {};
+    return QString::fromUtf8(words[static_cast<std::size_t>(index)]);
+}
+
+// The modules, one per language, each in its own file.
+extern const Phrasing kEnglishUS;
+extern const Phrasing kEnglishUK;
+extern const Phrasing kGerman;
+extern const Phrasing kFrench;
+extern const Phrasing kSpanish;
+extern const Phrasing kDutch;

@@ -1,0 +1,114 @@
+// Dutch, as Taaladvies (the Dutch Language Union's advice service) describes reading the
+// clock: the hour is cut into quarters, "over" the hour up to the quarter, "voor half" the
+// next hour up to the half, "over half" up to the three quarters, "voor" the next hour after
+// that ("tien voor half vier", "tien over half vier"). Flanders also says "twintig over drie";
+// the quarter rule is the one the Netherlands teaches. Reading the clock's digits ("drie uur
+// vijftien") is what the revealing click does; the announcement, like a teacher, says the
+// minute with the quarter rule ("zeven over drie"). One is written "één" wherever it is the
+// number, so that it is not read as the article "een"; "half" stands apart from its hour
+// ("half één"), since espeak-ng reads "halféén" as one wrongly stressed word.
+
+#include "speech/lang/dialwords.h"
+
+namespace
+{
+
+constexpr std::array<const char*, 20> kOnes{
+    "nul",      "één",      "twee",    "drie",      "vier",     "vijf",     "zes",
+    "zeven",    "acht",     "negen",   "tien",      "elf",      "twaalf",   "dertien",
+    "veertien", "vijftien", "zestien", "zeventien", "achttien", "negentien"};
+constexpr std::array<const char*, 6> kTens{"", "", "twintig", "dertig", "veertig", "vijftig"};
+
+QString number(int n)
+{
+    if (n < 20 || n > 59)
+        return wordAt(kOnes, n);
+    const int ones = n % 10;
+    if (ones == 0)
+        return wordAt(kTens, n / 10);
+    // "eenentwintig" needs no accent; "tweeëntwintig" takes a diaeresis where two vowels
+    // would otherwise run together.
+    const QString unit = ones == 1 ? QStringLiteral("een") : wordAt(kOnes, ones);
+    const QString and_ =
+        unit.endsWith(QLatin1Char('e')) ? QStringLiteral("ën") : QStringLiteral("en");
+    return unit + and_ + wordAt(kTens, n / 10);
+}
+
+QString uur(int hour)
+{
+    return number(dialHour(hour)) + QLatin1String(" uur");
+}
+
+QString reading(int hour, int mark)
+{
+    const int minute = markMinutes(mark);
+    return minute == 0 ? uur(hour) : uur(hour) + QLatin1Char(' ') + number(minute);
+}
+
+QString byQuarters(int hour, int minute)
+{
+    const QString h = number(dialHour(hour));
+    const QString half = QLatin1String("half ") + number(nextDialHour(hour));
+    const QString next = number(nextDialHour(hour));
+    if (minute == 0)
+        return uur(hour);
+    if (minute == 15)
+        return QLatin1String("kwart over ") + h;
+    if (minute == 45)
+        return QLatin1String("kwart voor ") + next;
+    if (minute == 30)
+        return half;
+    if (minute < 15)
+        return number(minute) + QLatin1String(" over ") + h;
+    if (minute < 30)
+        return number(30 - minute) + QLatin1String(" voor ") + half;
+    if (minute < 45)
+        return number(minute - 30) + QLatin1String(" over ") + half;
+    return number(60 - minute) + QLatin1String(" voor ") + next;
+}
+
+QString worded(int hour, int mark)
+{
+    return byQuarters(hour, markMinutes(mark));
+}
+
+QString announcement(int hour24, int minute)
+{
+    return QLatin1String("Het is ") + byQuarters(hour24, minute);
+}
+
+QString ask(const QString& time)
+{
+    return QLatin1String("Zet de klok op ") + time;
+}
+
+QString right(const QString& reading)
+{
+    return QLatin1String("Ja, dat is ") + reading;
+}
+
+QString wrong(const QString& handsReading)
+{
+    return QLatin1String("Dat is ") + handsReading + QLatin1String(", probeer het nog eens");
+}
+
+QString shown(const QString& reading)
+{
+    return QLatin1String("Zo ziet ") + reading + QLatin1String(" eruit");
+}
+
+} // namespace
+
+const Phrasing kDutch{
+    Language::Dutch,
+    reading,
+    worded,
+    announcement,
+    ask,
+    ask,
+    right,
+    wrong,
+    shown,
+    {"Klik op de klok om te beginnen", "op volgorde", "door elkaar", "hele uren", "halve uren",
+     "kwartieren", "per vijf minuten", "klok lezen", "klok zetten"},
+};

@@ -1,0 +1,43 @@
+#include "speech/lang/phrasing.h"
+
+#include "speech/lang/dialwords.h"
+
+#include <cmath>
+
+const Phrasing& phrasingFor(Language language)
+{
+    switch (language) {
+    case Language::EnglishUK:
+        return kEnglishUK;
+    case Language::German:
+        return kGerman;
+    case Language::French:
+        return kFrench;
+    case Language::Spanish:
+        return kSpanish;
+    case Language::Dutch:
+        return kDutch;
+    case Language::EnglishUS:
+        break;
+    }
+    return kEnglishUS;
+}
+
+QString saying(const Phrasing& phrasing, Saying which)
+{
+    return QString::fromUtf8(phrasing.sayings[static_cast<std::size_t>(which)]);
+}
+
+std::optional<ComposedTime> composeTimePhraseIn(const Phrasing& phrasing, double shownHour,
+                                                double shownMinuteMark)
+{
+    std::optional<ComposedTime> composed = composeTimePhraseFor(shownHour, shownMinuteMark);
+    if (!composed)
+        return std::nullopt;
+    // Checked and rounded above: the whole hour is 1..12 and the mark 0..11.
+    const int hour = static_cast<int>(std::floor(composed->shownHour));
+    const int mark = static_cast<int>(composed->shownMinuteMark);
+    composed->timePhrase = phrasing.reading(hour, mark);
+    composed->altTimePhrase = phrasing.worded(hour, mark);
+    return composed;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "speech/language.h"
+#include "speech/timephrase.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// The texts the program speaks that embed no time.
+enum class Saying {
+    Prompt,      // after the start-up announcement: "click the clock to begin"
+    InOrder,     // the option confirmations
+    RandomOrder, //
+    Hourly,      //
+    HalfHour,    //
+    QuarterHour, //
+    FiveMinutes, //
+    ReadMode,    // "read the clock"
+    SetMode,     // "set the clock"
+};
+constexpr int kSayingCount = 9;
+
+// Everything the program says, in one language, with every number in words of that language
+// (US English excepted: flite reads its digits). Times are as the dial shows them: hour 0..12,
+// where 0 and 12 are both twelve, and mark 0..11 in five-minute steps; composeTimePhraseIn
+// checks a time on the clock before it asks.
+struct Phrasing {
+    Language language;
+    // What the revealing click says: "three fifteen", "drei Uhr fünfzehn".
+    QString (*reading)(int hour, int mark);
+    // What the right click says: "quarter past three", "Viertel nach drei".
+    QString (*worded)(int hour, int mark);
+    // The start-up announcement of the real time: hour24 0..23, minute 0..59.
+    QString (*announcement)(int hour24, int minute);
+    // Setting the clock: the request, by reading or by worded phrase ...
+    QString (*askReading)(const QString& reading);
+    QString (*askWorded)(const QString& worded);
+    // ... and the verdicts: right, wrong (with the reading of what the hands show), and the
+    // answer after the second wrong one.
+    QString (*right)(const QString& reading);
+    QString (*wrong)(const QString& handsReading);
+    QString (*shown)(const QString& reading);
+    // Indexed by Saying, UTF-8.
+    std::array<const char*, kSayingCount> sayings;
+};
+
+const Phrasing& phrasingFor(Language language);
+QString saying(const Phrasing& phrasing, Saying which);
+
+// composeTimePhraseFor with the two phrases in the given language: the same checks, the same
+// rounding of the hand positions.
+std::optional<ComposedTime> composeTimePhraseIn(const Phrasing& phrasing, double shownHour,
+                                                double shownMinuteMark);

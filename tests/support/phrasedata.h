@@ -1,0 +1,34 @@
+#pragma once
+
+#include "speech/lang/phrasing.h"
+
+#include <QList>
+#include <QString>
+
+// The worked tables of tests/data/time-phrases: <code>.tsv holds the reading and the worded
+// phrase of every hour 0..12 and mark 0..11, <code>-texts.tsv everything else the language
+// says, by key.
+
+struct DialRow {
+    int hour;
+    int mark;
+    QString reading;
+    QString worded;
+};
+
+struct TextRow {
+    QString key;
+    QString text;
+};
+
+// The languages that have tables; US English is the program's own and has its own tests.
+QStringList tabledLanguageCodes();
+// All 156 rows; a missing or short file stops the test.
+QList<DialRow> dialRows(const QString& code);
+QList<TextRow> textRows(const QString& code);
+
+// What the phrasing says for a key of a texts file: a Saying's name ("Prompt"), or
+// "<kind> H:MM" with kind reading, worded, announcement (H 0..23), or a set-the-clock text
+// (askReading, askWorded, right, wrong, shown) around the reading or worded phrase of H:MM.
+// Empty for a key it does not know.
+QString spokenFor(const Phrasing& phrasing, const QString& key);
