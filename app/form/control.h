@@ -31,6 +31,11 @@ struct Control {
     QColor foreColor = Qt::black;
     bool centred = false;
     bool fitsText = false; // otherwise the text wraps inside the box
+    // How wide a fitted label's text may grow, in twips; 0 sets no limit. A text too wide for
+    // it, or a wrapped text too tall for its box, is drawn in a smaller font, never clipped.
+    float maxWidth = 0;
+    // The pixel size the text had to shrink to; 0 while the design's size fits.
+    int shrunkPixelSize = 0;
 
     // Shapes and lines: outline and line width are in pixels
     ShapeKind shape = ShapeKind::Circle;

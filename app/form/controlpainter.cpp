@@ -69,7 +69,7 @@ void paintLabel(QPainter& p, const Control& c)
 {
     if (c.Caption.isEmpty())
         return;
-    p.setFont(resolveFont(c.font));
+    p.setFont(labelFont(c));
     p.setPen(c.foreColor);
     int flags = Qt::AlignTop | (c.centred ? Qt::AlignHCenter : Qt::AlignLeft);
     if (!c.fitsText)

@@ -3,6 +3,7 @@
 #include "app/form/twips.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
 
 namespace
 {
@@ -13,6 +14,36 @@ QStringList familiesFor(const QString& family)
     if (family == QLatin1String("MS Sans Serif"))
         return {family, QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
     return {family, QStringLiteral("DejaVu Sans")};
+}
+
+// A wrapped text is measured in a box as wide as the label's and as tall as it needs.
+constexpr qreal kAnyHeight = 1e6;
+
+bool fitsAt(const Control& label, const QString& text, const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    if (label.fitsText)
+        return label.maxWidth <= 0 ||
+               metrics.horizontalAdvance(text) * kTwipsPerPixel <= label.maxWidth;
+    const QRectF box(0, 0, label.Width / kTwipsPerPixel, kAnyHeight);
+    const QRectF used = metrics.boundingRect(box, Qt::AlignTop | Qt::TextWordWrap, text);
+    return used.width() <= box.width() && used.height() * kTwipsPerPixel <= label.Height;
+}
+
+// Zero when the design's size fits. Below half of it a text is hard to read at any length,
+// so that is as far as it goes.
+int shrunkPixelSize(const Control& label, const QString& text)
+{
+    QFont font = resolveFont(label.font);
+    if (text.isEmpty() || fitsAt(label, text, font))
+        return 0;
+    const int smallest = std::max(1, font.pixelSize() / 2);
+    for (int pixels = font.pixelSize() - 1; pixels > smallest; --pixels) {
+        font.setPixelSize(pixels);
+        if (fitsAt(label, text, font))
+            return pixels;
+    }
+    return smallest;
 }
 } // namespace
 
@@ -27,15 +58,24 @@ QFont resolveFont(const FontSpec& wanted)
     return font;
 }
 
+QFont labelFont(const Control& label)
+{
+    QFont font = resolveFont(label.font);
+    if (label.shrunkPixelSize > 0)
+        font.setPixelSize(label.shrunkPixelSize);
+    return font;
+}
+
 QSizeF fittedTextSize(const Control& label, const QString& text)
 {
-    const QFontMetricsF metrics(resolveFont(label.font));
+    const QFontMetricsF metrics(labelFont(label));
     return {metrics.horizontalAdvance(text) * kTwipsPerPixel, metrics.height() * kTwipsPerPixel};
 }
 
 void setCaption(Control& label, const QString& text)
 {
     label.Caption = text;
+    label.shrunkPixelSize = shrunkPixelSize(label, text);
     if (!label.fitsText)
         return;
     const QSizeF size = fittedTextSize(label, text);

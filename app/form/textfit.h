@@ -9,9 +9,13 @@
 // nearest free look-alike first in line.
 QFont resolveFont(const FontSpec& wanted);
 
+// The font a label's text is drawn in: the design's, or the smaller one its text needed.
+QFont labelFont(const Control& label);
+
 // The size, in twips, of one line of text as drawn in the label's font.
 QSizeF fittedTextSize(const Control& label, const QString& text);
 
 // Replaces a label's text; a label that fits its text takes the new text's size, keeping
-// its centre when it is centred and its left edge otherwise.
+// its centre when it is centred and its left edge otherwise. A text that does not fit at
+// the design's size takes the largest smaller size that does.
 void setCaption(Control& label, const QString& text);
