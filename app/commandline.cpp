@@ -62,9 +62,25 @@ QString helpText(const QCommandLineParser& parser, const QString& program, bool 
            QLatin1String(kEpilogue) + (withQt ? qtOptionsText() : QString());
 }
 
+CommandLine ending(CommandLine::Outcome outcome, const QString& message)
+{
+    CommandLine command;
+    command.outcome = outcome;
+    command.message = message;
+    return command;
+}
+
 CommandLine refuse(const QString& reason)
 {
-    return {CommandLine::Outcome::Refuse, reason, false, false};
+    return ending(CommandLine::Outcome::Refuse, reason);
+}
+
+QString languageHelp()
+{
+    return QStringLiteral("Speak and show the clock in this language: %1. Without it the "
+                          "desktop's language is taken, and US English when the clock does not "
+                          "speak that.")
+        .arg(languageCodes().join(QLatin1String(", ")));
 }
 
 bool environmentHasDisplay()
@@ -92,6 +108,9 @@ CommandLine parseCommandLine(const QStringList& arguments)
         QStringLiteral("Show the clock in an ordinary window of its own size instead of over "
                        "the whole screen."));
     parser.addOption(windowed);
+    const QCommandLineOption language(QStringLiteral("language"), languageHelp(),
+                                      QStringLiteral("code"));
+    parser.addOption(language);
     for (const QtOption& option : kQtOptions)
         addHidden(parser, QLatin1String(option.name), option.takesValue);
     for (const char* name : kGeometryOptions)
@@ -106,10 +125,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
         arguments.isEmpty() ? QStringLiteral("chimewise") : QFileInfo(arguments[0]).fileName();
     const bool helpAll = parser.isSet(QStringLiteral("help-all"));
     if (parser.isSet(help) || helpAll)
-        return {CommandLine::Outcome::Print, helpText(parser, program, helpAll), false, false};
+        return ending(CommandLine::Outcome::Print, helpText(parser, program, helpAll));
     if (parser.isSet(version))
-        return {CommandLine::Outcome::Print, QStringLiteral("chimewise " CHIMEWISE_VERSION "\n"),
-                false, false};
+        return ending(CommandLine::Outcome::Print,
+                      QStringLiteral("chimewise " CHIMEWISE_VERSION "\n"));
     for (const char* name : kGeometryOptions) {
         if (parser.isSet(QLatin1String(name)))
             return refuse(QStringLiteral("The window's size and place are fixed, so -%1 is not "
@@ -117,9 +136,18 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                          "window.")
                               .arg(QLatin1String(name)));
     }
-    const bool namesDisplay =
+    CommandLine command;
+    if (parser.isSet(language)) {
+        // The code alone decides; the desktop's language is asked for only without one.
+        const LanguageChoice choice = chooseLanguage(parser.value(language), {});
+        if (!choice.error.isEmpty())
+            return refuse(choice.error);
+        command.language = choice.language;
+    }
+    command.windowed = parser.isSet(windowed);
+    command.namesDisplay =
         parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
-    return {CommandLine::Outcome::Run, QString(), parser.isSet(windowed), namesDisplay};
+    return command;
 }
 
 std::optional<int> handleCommandLine(int argc, char** argv, CommandLine& command)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "speech/language.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,11 +16,14 @@ struct CommandLine {
     bool windowed = false;
     // -platform or -display: the person chose where to draw, not the environment.
     bool namesDisplay = false;
+    // --language; without it the desktop's language is taken.
+    std::optional<Language> language;
 };
 
 // Pure: the first argument is the program's name, as in argv.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // Parses argv and prints what it must. An exit code when the program must stop there:
-// 0 after help or version, 1 with no display to open a window on, 2 for a wrong option.
+// 0 after help or version, 1 with no display to open a window on, 2 for a wrong option or
+// an unknown language.
 std::optional<int> handleCommandLine(int argc, char** argv, CommandLine& command);

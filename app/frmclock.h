@@ -3,12 +3,14 @@
 #include "app/form/formview.h"
 #include "platform/platform.h"
 #include "practice/modes.h"
+#include "speech/language.h"
 
 #include <QString>
 #include <memory>
 
 class QScreen;
 struct ShownTime;
+struct Phrasing;
 
 // The program's one window. Every operation of the program is a method of it and all
 // state lives in its members; each subsystem's methods live in the folder named in its
@@ -37,6 +39,9 @@ public:
     void placeInWindow();
     // An ordinary window of the panel's size instead of the whole screen; set before Form_Load.
     bool windowed = false;
+    // The language the window speaks and asks a voice for; set before Form_Load. Its screen
+    // texts come from the translation installed before the window was made.
+    Language language = Language::EnglishUS;
 
     Control *lblTop1, *Picture1, *lblDigital, *Shape2, *lblClickTheGreen, *Label1;
     Control *shapeClock, *Shape1, *Line1, *Line2, *lblTop, *lblClickMe;
@@ -73,6 +78,7 @@ public:
     void sayAltPhrase();
     void composeTimePhrase();
     void sayCurrentTime(const TimeOfDay& now);
+    const Phrasing& phrasing() const;
 
     std::unique_ptr<Voice> voice;
     QString timePhrase, altTimePhrase;

@@ -2,6 +2,7 @@
 #include "app/frmclock.h"
 #include "app/timing.h"
 #include "clockface/dialmath.h"
+#include "speech/lang/phrasing.h"
 
 namespace
 {
@@ -27,14 +28,14 @@ void frmclock::Form_Load()
     if (!showAfterPendingEvents() || !pauseAnsweringClicks())
         return;
     sayCurrentTime(now);
-    speakText(QStringLiteral("click the clock to begin"));
+    speakText(saying(phrasing(), Saying::Prompt));
     update();
     logMilestone("announced");
 }
 
 void frmclock::createVoice()
 {
-    VoiceCreation made = os.makeVoice(QStringLiteral("SAPI.spVoice"));
+    VoiceCreation made = os.makeVoice(QStringLiteral("SAPI.spVoice"), languageCode(language));
     voice = std::move(made.voice);
     voiceFailure = made.failure;
 }

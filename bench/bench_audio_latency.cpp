@@ -154,7 +154,8 @@ int main(int argc, char** argv)
     };
     // Synthesis happens after the request, so it counts; each request purges, as the
     // window's do.
-    const VoiceCreation speech = createVoice(QStringLiteral("SAPI.spVoice"), sound);
+    const VoiceCreation speech =
+        createVoice(QStringLiteral("SAPI.spVoice"), QStringLiteral("en-US"), sound);
     if (speech.voice)
         cases.push_back({QStringLiteral("speech \"half past  4\""), [&speech] {
                              speech.voice->Speak(QStringLiteral("half past  4"),

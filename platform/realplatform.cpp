@@ -6,6 +6,8 @@ RealPlatform::RealPlatform(std::function<void(const QString&)> notice)
     wiring.random = &random;
     wiring.pump = &pump;
     wiring.wave = &wave;
-    wiring.makeVoice = [this](const QString& className) { return createVoice(className, service); };
+    wiring.makeVoice = [this](const QString& className, const QString& language) {
+        return createVoice(className, language, service);
+    };
     wiring.notice = std::move(notice);
 }

@@ -1,11 +1,12 @@
 #include "app/frmclock.h"
+#include "speech/lang/phrasing.h"
 
 void frmclock::lblOrder_Click()
 {
     shpRandom->Visible = false;
     shpOrder->Visible = true;
     orderMode = OrderMode::sequence;
-    speakText(QStringLiteral("in order"));
+    speakText(saying(phrasing(), Saying::InOrder));
     refreshClock();
 }
 
@@ -14,7 +15,7 @@ void frmclock::lblRandom_Click()
     shpRandom->Visible = true;
     shpOrder->Visible = false;
     orderMode = OrderMode::random;
-    speakText(QStringLiteral("random order"));
+    speakText(saying(phrasing(), Saying::RandomOrder));
 }
 
 void frmclock::choosePrecision(Control* marker, PrecisionMode mode, const QString& confirmation)
@@ -27,22 +28,22 @@ void frmclock::choosePrecision(Control* marker, PrecisionMode mode, const QStrin
 
 void frmclock::lblHour_Click()
 {
-    choosePrecision(shpHour, PrecisionMode::hour, QStringLiteral("hourly"));
+    choosePrecision(shpHour, PrecisionMode::hour, saying(phrasing(), Saying::Hourly));
 }
 
 void frmclock::lblHalf_Click()
 {
-    choosePrecision(shpHalf, PrecisionMode::half, QStringLiteral("half hour"));
+    choosePrecision(shpHalf, PrecisionMode::half, saying(phrasing(), Saying::HalfHour));
 }
 
 void frmclock::lblQuarter_Click()
 {
-    choosePrecision(shpQuarter, PrecisionMode::quarter, QStringLiteral("quarter hour"));
+    choosePrecision(shpQuarter, PrecisionMode::quarter, saying(phrasing(), Saying::QuarterHour));
 }
 
 void frmclock::lbl5min_Click()
 {
-    choosePrecision(shp5min, PrecisionMode::fiveMin, QStringLiteral(" 5 minute precision"));
+    choosePrecision(shp5min, PrecisionMode::fiveMin, saying(phrasing(), Saying::FiveMinutes));
 }
 
 void frmclock::refreshClock()

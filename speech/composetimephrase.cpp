@@ -1,9 +1,10 @@
 #include "app/frmclock.h"
-#include "speech/timephrase.h"
+#include "speech/lang/phrasing.h"
 
 void frmclock::composeTimePhrase()
 {
-    const std::optional<ComposedTime> composed = composeTimePhraseFor(shownHour, shownMinuteMark);
+    const std::optional<ComposedTime> composed =
+        composeTimePhraseIn(phrasing(), shownHour, shownMinuteMark);
     if (!composed)
         return;
     shownHour = composed->shownHour;

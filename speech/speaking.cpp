@@ -1,4 +1,5 @@
 #include "app/frmclock.h"
+#include "speech/lang/phrasing.h"
 
 namespace
 {
@@ -31,6 +32,11 @@ void frmclock::prepareTick()
 {
     if (os.wave)
         os.wave->prepare(k1Tic);
+}
+
+const Phrasing& frmclock::phrasing() const
+{
+    return phrasingFor(language);
 }
 
 void frmclock::speakTimePhrase()

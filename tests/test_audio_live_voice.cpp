@@ -86,7 +86,8 @@ private:
 
 void TestAudioLiveVoice::initTestCase()
 {
-    VoiceCreation made = createVoice(QStringLiteral("SAPI.spVoice"), sound);
+    VoiceCreation made =
+        createVoice(QStringLiteral("SAPI.spVoice"), QStringLiteral("en-US"), sound);
     QVERIFY2(made.voice, qPrintable(made.failure));
     voice = std::move(made.voice);
     QVERIFY(recorder.start());

@@ -60,8 +60,9 @@ FakePlatform::FakePlatform()
     platform.random = &random;
     platform.pump = &pump;
     platform.wave = &wave;
-    platform.makeVoice = [this](const QString& name) {
+    platform.makeVoice = [this](const QString& name, const QString& language) {
         voiceClassAsked = name;
+        voiceLanguageAsked = language;
         VoiceCreation made;
         if (voiceFails)
             made.failure = QStringLiteral("no speech synthesiser in this test");

@@ -79,5 +79,6 @@ struct FakePlatform {
     QStringList notices;
     bool voiceFails = false;
     QString voiceClassAsked;
+    QString voiceLanguageAsked;
     Platform platform;
 };
