@@ -5,11 +5,11 @@
 void frmclock::describeForScreenReaders()
 {
     lblClickMe->accessibleRole = AccessibleRole::Button;
-    lblClickMe->accessibleName = QStringLiteral("Clock: click for a new time, click again to hear "
-                                                "it, right click to hear it in words");
+    lblClickMe->accessibleName =
+        tr("Clock: click for a new time, click again to hear it, right click to hear it in words");
     lblClickMe->focusFrame = shapeClock;
     Picture1->accessibleRole = AccessibleRole::Button;
-    Picture1->accessibleName = QStringLiteral("Close");
+    Picture1->accessibleName = tr("Close");
 
     struct Option {
         Control *area, *marker, *caption, *button;
@@ -35,8 +35,8 @@ QString frmclock::accessibleDescription(const Control& control) const
         return FormView::accessibleDescription(control);
     // While the child is asked, the readout is hidden and the answer must not be read out.
     if (clickState != ClickState::get)
-        return QStringLiteral("Say the time out loud, then click the clock again to check.");
+        return tr("Say the time out loud, then click the clock again to check.");
     if (lblDigital->Visible)
-        return QStringLiteral("The clock shows %1.").arg(lblDigital->Caption.trimmed());
+        return tr("The clock shows %1.").arg(lblDigital->Caption.trimmed());
     return {};
 }

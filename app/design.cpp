@@ -3,6 +3,8 @@
 #include "app/form/textfit.h"
 #include "app/frmclock.h"
 
+#include <algorithm>
+
 namespace
 {
 const QString kComic = QStringLiteral("Comic Sans MS");
@@ -84,13 +86,38 @@ Control numeral(int n)
                  {kComic, 24, true}, kBlack, FitsCentred);
 }
 
-Control closeBox()
+Control closeBox(const QString& toolTip)
 {
     Control c = placed("Picture1", ControlKind::PictureBox, 10080, 480, 570, 570);
     c.picture = QStringLiteral(":/pictures/closecross.png");
     c.backColor = QColor(0, 64, 0);
-    c.toolTip = QStringLiteral("Click to close program");
+    c.toolTip = toolTip;
     return c;
+}
+
+// A fitted label may grow, in another language, as far as the room between left and right;
+// a centred one as far as it can on both sides of its centre.
+Control within(Control c, float left, float right)
+{
+    const float centre = c.Left + c.Width / 2;
+    c.maxWidth = c.centred ? 2 * std::min(centre - left, right - centre) : right - c.Left;
+    return c;
+}
+
+// Where a text may lie: clear of the dial's rim, of the rounded ends of the option buttons,
+// of the close cross and of the panel's right edge.
+constexpr float kDialFaceLeft = 960 + 360, kDialFaceRight = 8160 - 360;
+constexpr float kButtonLeft = 8745 + 120, kButtonRight = 8745 + 1845 - 120;
+constexpr float kColumnLeft = 8160 + 120, kPanelRight = 11175 - 120;
+constexpr float kCloseLeft = 10080 - 120;
+// The prompt on the dial stays between the numerals 9 and 3.
+constexpr float kNumeral9Right = 1830, kNumeral3Left = 7290;
+
+Control caption(const char* name, const QString& text, float top, float width)
+{
+    return within(
+        label(name, text, 9180, top, width, 270, {kComic, 9.75, false}, kBlack, FitsCentred),
+        kButtonLeft, kButtonRight);
 }
 
 // Labels that fit their text take the size the text really has in the font found here.
@@ -112,16 +139,18 @@ void frmclock::createControls()
     const FontSpec version{kSans, 9.75, true};
 
     p.add(clickArea("lblClickMe", 1080, 2400, 7065, 7590));
-    p.add(label("Label3", QStringLiteral("version 2.1"), 4080, 9960, 1155, 240, version, kWhite,
-                FitsCentred));
+    p.add(within(label("Label3", tr("version %1").arg(QStringLiteral("2.1")), 4080, 9960, 1155, 240,
+                       version, kWhite, FitsCentred),
+                 960, 8160));
     p.add(clickArea("lblRandom", 8745, 3390, 1530, 405));
     p.add(clickArea("lbl5min", 8745, 7530, 1455, 420));
     p.add(clickArea("lblQuarter", 8745, 6825, 1470, 390));
     p.add(clickArea("lblHalf", 8745, 6135, 1590, 435));
     p.add(clickArea("lblHour", 8745, 5490, 1425, 420));
     p.add(clickArea("lblOrder", 8745, 3990, 1455, 465));
-    p.add(label("lblTop1", QStringLiteral("Chimewise, Kid Safe and Completely Free."), 1320, 120,
-                7485, 495, {kComic, 18, false}, kWhite, Fits));
+    p.add(within(label("lblTop1", tr("Chimewise, Kid Safe and Completely Free."), 1320, 120, 7485,
+                       495, {kComic, 18, false}, kWhite, Fits),
+                 0, kCloseLeft));
 
     for (int n : {12, 3, 1, 2})
         p.add(numeral(n));
@@ -136,15 +165,19 @@ void frmclock::createControls()
     readout.centred = true;
     readout.Visible = false;
     p.add(label("lblClickTheGreen",
-                QStringLiteral("click the clock, then say the time outloud, then click the clock "
-                               "again to check your response."),
+                tr("click the clock, then say the time outloud, then click the clock again to "
+                   "check your response."),
                 5715, 840, 3660, 975, small, kWhite, Wraps));
-    p.add(label("Label1", QStringLiteral(" right click the clock for an alternate time phrase."),
-                5640, 1800, 4530, 270, small, kWhite, Fits));
+    //: Keeps its leading blank, which the layout of the line relies on.
+    p.add(within(label("Label1", tr(" right click the clock for an alternate time phrase."), 5640,
+                       1800, 4530, 270, small, kWhite, Fits),
+                 0, kPanelRight));
     p.add(label("Label2", QStringLiteral("chimewise.example.org"), 8505, 8535, 2115, 240, version,
                 kWhite, FitsCentred));
-    p.add(label("lblTop", QStringLiteral("say the time outloud"), 3510, 5100, 2190, 345,
-                {kComic, 12, false}, kBlack, FitsCentred));
+    //: Never shown: the prompt on the dial is emptied at start-up.
+    p.add(within(label("lblTop", tr("say the time outloud"), 3510, 5100, 2190, 345,
+                       {kComic, 12, false}, kBlack, FitsCentred),
+                 kNumeral9Right, kNumeral3Left));
     p.add(shape("Shape2", ShapeKind::RoundedRect, 3390, 1305, 2055, 825, std::nullopt, kWhite, 2));
 
     p.add(marker("shpHalf", 6300, false));
@@ -152,24 +185,22 @@ void frmclock::createControls()
     p.add(marker("shpHour", 5610, false));
     p.add(marker("shp5min", 7635, false));
     p.add(marker("shpOrder", 4110, false));
-    p.add(label("Label10", QStringLiteral("Precision"), 8700, 4995, 855, 270, small, kWhite,
-                FitsCentred));
-    p.add(label("Label4", QStringLiteral("Times Shown"), 8715, 2970, 1215, 270, small, kWhite,
-                FitsCentred));
+    p.add(
+        within(label("Label10", tr("Precision"), 8700, 4995, 855, 270, small, kWhite, FitsCentred),
+               kColumnLeft, kPanelRight));
+    //: The heading over the options Random and In Order: the order the times come in.
+    p.add(within(
+        label("Label4", tr("Times Shown"), 8715, 2970, 1215, 270, small, kWhite, FitsCentred),
+        kColumnLeft, kPanelRight));
     p.add(marker("shpRandom", 3510, true));
 
-    p.add(label("lbl5min1", QStringLiteral("5 minute"), 9180, 7635, 780, 270, small, kBlack,
-                FitsCentred));
-    p.add(label("lblQuarter1", QStringLiteral("1/4 Hour"), 9180, 6870, 825, 270, small, kBlack,
-                FitsCentred));
-    p.add(label("lblHalf1", QStringLiteral("1/2 Hour"), 9180, 6255, 825, 270, small, kBlack,
-                FitsCentred));
-    p.add(label("lblHour1", QStringLiteral("Hour"), 9180, 5610, 450, 270, small, kBlack,
-                FitsCentred));
-    p.add(label("lblOrder1", QStringLiteral("In Order"), 9180, 4110, 855, 270, small, kBlack,
-                FitsCentred));
-    p.add(label("lblRandom1", QStringLiteral("Random"), 9180, 3510, 690, 270, small, kBlack,
-                FitsCentred));
+    p.add(caption("lbl5min1", tr("5 minute"), 7635, 780));
+    p.add(caption("lblQuarter1", tr("1/4 Hour"), 6870, 825));
+    p.add(caption("lblHalf1", tr("1/2 Hour"), 6255, 825));
+    //: An option of Precision: whole hours only.
+    p.add(caption("lblHour1", tr("Hour"), 5610, 450));
+    p.add(caption("lblOrder1", tr("In Order"), 4110, 855));
+    p.add(caption("lblRandom1", tr("Random"), 3510, 690));
 
     p.add(image("Image6", 7515));
     p.add(image("Image5", 6780));
@@ -179,6 +210,6 @@ void frmclock::createControls()
     p.add(image("Image1", 5490));
     p.add(
         shape("shapeClock", ShapeKind::RoundedSquare, 960, 1800, 7200, 8685, kWhite, kMaroon, 16));
-    p.setTopmost(p.add(closeBox()));
+    p.setTopmost(p.add(closeBox(tr("Click to close program"))));
     fitLabels(p);
 }

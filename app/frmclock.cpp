@@ -7,7 +7,7 @@
 frmclock::frmclock(const Platform& platform, QWidget* parent) : FormView(parent), os(platform)
 {
     initPictureResources();
-    setWindowTitle(QStringLiteral("Chimewise - version 2.0"));
+    setWindowTitle(tr("Chimewise - version 2.0"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
     setWindowFlag(Qt::FramelessWindowHint);
     QPalette black = palette();

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/frmclock.h"
+#include "app/screentexts.h"
 #include "platform/realplatform.h"
 
 #include <QApplication>
@@ -30,10 +31,17 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(CHIMEWISE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.chimewise"));
 
+    const Language language =
+        command.language
+            ? *command.language
+            : languageFromEnvironment([](const char* name) { return qEnvironmentVariable(name); });
+    const ScreenTexts texts(language);
+
     QWidget* window = nullptr;
     RealPlatform real([&window](const QString& text) { showNotice(window, text); });
     frmclock form(real.platform());
     form.windowed = command.windowed;
+    form.language = language;
     window = &form;
     form.Form_Load();
     if (form.isUnloaded())

@@ -17,7 +17,8 @@ template <typename Step> void attempt(Step step)
 void frmclock::lblClickMe_MouseUp(int Button, int /*Shift*/, float /*X*/, float /*Y*/)
 {
     if (Button == 1 && clickState == ClickState::get) {
-        attempt([this] { setCaption(*lblTop, QStringLiteral("Say The Time Outloud")); });
+        const QString prompt = tr("Say The Time Outloud");
+        attempt([this, &prompt] { setCaption(*lblTop, prompt); });
         attempt([this] { nextTime(); });
         clickState = ClickState::say;
     } else if (Button == 1) {

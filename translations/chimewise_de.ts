@@ -1,0 +1,91 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en_US">
+<context>
+    <name>frmclock</name>
+    <message>
+        <source>Clock: click for a new time, click again to hear it, right click to hear it in words</source>
+        <translation>Uhr: klicke für eine neue Uhrzeit, klicke noch einmal, um sie zu hören, Rechtsklick, um sie anders gesagt zu hören</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Say the time out loud, then click the clock again to check.</source>
+        <translation>Sag die Uhrzeit laut und klicke dann noch einmal auf die Uhr, um nachzusehen.</translation>
+    </message>
+    <message>
+        <source>The clock shows %1.</source>
+        <translation>Die Uhr zeigt %1.</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Chimewise, Kid Safe and Completely Free.</source>
+        <translation>Chimewise, kindersicher und völlig kostenlos.</translation>
+    </message>
+    <message>
+        <source>click the clock, then say the time outloud, then click the clock again to check your response.</source>
+        <translation>Klicke auf die Uhr, sag die Uhrzeit laut und klicke dann noch einmal auf die Uhr, um deine Antwort zu prüfen.</translation>
+    </message>
+    <message>
+        <source> right click the clock for an alternate time phrase.</source>
+        <extracomment>Keeps its leading blank, which the layout of the line relies on.</extracomment>
+        <translation> Rechtsklick auf die Uhr: die Uhrzeit anders gesagt.</translation>
+    </message>
+    <message>
+        <source>say the time outloud</source>
+        <extracomment>Never shown: the prompt on the dial is emptied at start-up.</extracomment>
+        <translation>sag die Uhrzeit laut</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <source>Times Shown</source>
+        <extracomment>The heading over the options Random and In Order: the order the times come in.</extracomment>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <source>5 minute</source>
+        <translation>5 Minuten</translation>
+    </message>
+    <message>
+        <source>1/4 Hour</source>
+        <translation>1/4 Stunde</translation>
+    </message>
+    <message>
+        <source>1/2 Hour</source>
+        <translation>1/2 Stunde</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <extracomment>An option of Precision: whole hours only.</extracomment>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>In Order</source>
+        <translation>Der Reihe nach</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Click to close program</source>
+        <translation>Klicke hier, um das Programm zu beenden</translation>
+    </message>
+    <message>
+        <source>Chimewise - version 2.0</source>
+        <translation>Chimewise - Version 2.0</translation>
+    </message>
+    <message>
+        <source>Say The Time Outloud</source>
+        <translation>Sag die Uhrzeit laut</translation>
+    </message>
+</context>
+</TS>

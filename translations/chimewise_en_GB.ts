@@ -1,0 +1,91 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="en_US">
+<context>
+    <name>frmclock</name>
+    <message>
+        <source>Clock: click for a new time, click again to hear it, right click to hear it in words</source>
+        <translation>Clock: click for a new time, click again to hear it, right click to hear it in words</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Say the time out loud, then click the clock again to check.</source>
+        <translation>Say the time out loud, then click the clock again to check.</translation>
+    </message>
+    <message>
+        <source>The clock shows %1.</source>
+        <translation>The clock shows %1.</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>version %1</translation>
+    </message>
+    <message>
+        <source>Chimewise, Kid Safe and Completely Free.</source>
+        <translation>Chimewise, Kid Safe and Completely Free.</translation>
+    </message>
+    <message>
+        <source>click the clock, then say the time outloud, then click the clock again to check your response.</source>
+        <translation>click the clock, then say the time outloud, then click the clock again to check your response.</translation>
+    </message>
+    <message>
+        <source> right click the clock for an alternate time phrase.</source>
+        <extracomment>Keeps its leading blank, which the layout of the line relies on.</extracomment>
+        <translation> right click the clock for an alternative time phrase.</translation>
+    </message>
+    <message>
+        <source>say the time outloud</source>
+        <extracomment>Never shown: the prompt on the dial is emptied at start-up.</extracomment>
+        <translation>say the time outloud</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precision</translation>
+    </message>
+    <message>
+        <source>Times Shown</source>
+        <extracomment>The heading over the options Random and In Order: the order the times come in.</extracomment>
+        <translation>Times Shown</translation>
+    </message>
+    <message>
+        <source>5 minute</source>
+        <translation>5 minutes</translation>
+    </message>
+    <message>
+        <source>1/4 Hour</source>
+        <translation>1/4 Hour</translation>
+    </message>
+    <message>
+        <source>1/2 Hour</source>
+        <translation>1/2 Hour</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <extracomment>An option of Precision: whole hours only.</extracomment>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>In Order</source>
+        <translation>In Order</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>Click to close program</source>
+        <translation>Click to close program</translation>
+    </message>
+    <message>
+        <source>Chimewise - version 2.0</source>
+        <translation>Chimewise - version 2.0</translation>
+    </message>
+    <message>
+        <source>Say The Time Outloud</source>
+        <translation>Say The Time Outloud</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,91 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en_US">
+<context>
+    <name>frmclock</name>
+    <message>
+        <source>Clock: click for a new time, click again to hear it, right click to hear it in words</source>
+        <translation>Reloj: haz clic para una hora nueva, otra vez para oírla, clic derecho para oírla de otra forma</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Say the time out loud, then click the clock again to check.</source>
+        <translation>Di la hora en voz alta y vuelve a hacer clic en el reloj para comprobarla.</translation>
+    </message>
+    <message>
+        <source>The clock shows %1.</source>
+        <translation>El reloj marca %1.</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versión %1</translation>
+    </message>
+    <message>
+        <source>Chimewise, Kid Safe and Completely Free.</source>
+        <translation>Chimewise, seguro para niños y totalmente gratis.</translation>
+    </message>
+    <message>
+        <source>click the clock, then say the time outloud, then click the clock again to check your response.</source>
+        <translation>Haz clic en el reloj, di la hora en voz alta y vuelve a hacer clic en el reloj para comprobar tu respuesta.</translation>
+    </message>
+    <message>
+        <source> right click the clock for an alternate time phrase.</source>
+        <extracomment>Keeps its leading blank, which the layout of the line relies on.</extracomment>
+        <translation> Clic derecho en el reloj: la hora dicha de otra forma.</translation>
+    </message>
+    <message>
+        <source>say the time outloud</source>
+        <extracomment>Never shown: the prompt on the dial is emptied at start-up.</extracomment>
+        <translation>di la hora en voz alta</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisión</translation>
+    </message>
+    <message>
+        <source>Times Shown</source>
+        <extracomment>The heading over the options Random and In Order: the order the times come in.</extracomment>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>5 minute</source>
+        <translation>5 minutos</translation>
+    </message>
+    <message>
+        <source>1/4 Hour</source>
+        <translation>1/4 de hora</translation>
+    </message>
+    <message>
+        <source>1/2 Hour</source>
+        <translation>1/2 hora</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <extracomment>An option of Precision: whole hours only.</extracomment>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>In Order</source>
+        <translation>En orden</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>Click to close program</source>
+        <translation>Haz clic para cerrar el programa</translation>
+    </message>
+    <message>
+        <source>Chimewise - version 2.0</source>
+        <translation>Chimewise - versión 2.0</translation>
+    </message>
+    <message>
+        <source>Say The Time Outloud</source>
+        <translation>Di la hora en voz alta</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,91 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en_US">
+<context>
+    <name>frmclock</name>
+    <message>
+        <source>Clock: click for a new time, click again to hear it, right click to hear it in words</source>
+        <translation>Horloge&#xa0;: clique pour une nouvelle heure, clique encore pour l&apos;entendre, clic droit pour l&apos;entendre autrement</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Say the time out loud, then click the clock again to check.</source>
+        <translation>Dis l&apos;heure à voix haute, puis clique encore sur l&apos;horloge pour vérifier.</translation>
+    </message>
+    <message>
+        <source>The clock shows %1.</source>
+        <translation>L&apos;horloge indique %1.</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>version %1</translation>
+    </message>
+    <message>
+        <source>Chimewise, Kid Safe and Completely Free.</source>
+        <translation>Chimewise, sûr pour les enfants et entièrement gratuit.</translation>
+    </message>
+    <message>
+        <source>click the clock, then say the time outloud, then click the clock again to check your response.</source>
+        <translation>Clique sur l&apos;horloge, dis l&apos;heure à voix haute, puis clique encore sur l&apos;horloge pour vérifier ta réponse.</translation>
+    </message>
+    <message>
+        <source> right click the clock for an alternate time phrase.</source>
+        <extracomment>Keeps its leading blank, which the layout of the line relies on.</extracomment>
+        <translation> Clic droit sur l&apos;horloge&#xa0;: l&apos;heure dite autrement.</translation>
+    </message>
+    <message>
+        <source>say the time outloud</source>
+        <extracomment>Never shown: the prompt on the dial is emptied at start-up.</extracomment>
+        <translation>dis l&apos;heure à voix haute</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Précision</translation>
+    </message>
+    <message>
+        <source>Times Shown</source>
+        <extracomment>The heading over the options Random and In Order: the order the times come in.</extracomment>
+        <translation>Ordre</translation>
+    </message>
+    <message>
+        <source>5 minute</source>
+        <translation>5 minutes</translation>
+    </message>
+    <message>
+        <source>1/4 Hour</source>
+        <translation>1/4 d&apos;heure</translation>
+    </message>
+    <message>
+        <source>1/2 Hour</source>
+        <translation>1/2 heure</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <extracomment>An option of Precision: whole hours only.</extracomment>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>In Order</source>
+        <translation>Dans l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>Click to close program</source>
+        <translation>Clique pour fermer le programme</translation>
+    </message>
+    <message>
+        <source>Chimewise - version 2.0</source>
+        <translation>Chimewise - version 2.0</translation>
+    </message>
+    <message>
+        <source>Say The Time Outloud</source>
+        <translation>Dis l&apos;heure à voix haute</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,91 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en_US">
+<context>
+    <name>frmclock</name>
+    <message>
+        <source>Clock: click for a new time, click again to hear it, right click to hear it in words</source>
+        <translation>Klok: klik voor een nieuwe tijd, klik nog eens om hem te horen, klik met rechts om hem anders te horen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Say the time out loud, then click the clock again to check.</source>
+        <translation>Zeg de tijd hardop en klik dan nog eens op de klok om te controleren.</translation>
+    </message>
+    <message>
+        <source>The clock shows %1.</source>
+        <translation>De klok wijst %1 aan.</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versie %1</translation>
+    </message>
+    <message>
+        <source>Chimewise, Kid Safe and Completely Free.</source>
+        <translation>Chimewise, veilig voor kinderen en helemaal gratis.</translation>
+    </message>
+    <message>
+        <source>click the clock, then say the time outloud, then click the clock again to check your response.</source>
+        <translation>Klik op de klok, zeg de tijd hardop en klik dan nog eens op de klok om je antwoord te controleren.</translation>
+    </message>
+    <message>
+        <source> right click the clock for an alternate time phrase.</source>
+        <extracomment>Keeps its leading blank, which the layout of the line relies on.</extracomment>
+        <translation> Klik met rechts op de klok: de tijd anders gezegd.</translation>
+    </message>
+    <message>
+        <source>say the time outloud</source>
+        <extracomment>Never shown: the prompt on the dial is emptied at start-up.</extracomment>
+        <translation>zeg de tijd hardop</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisie</translation>
+    </message>
+    <message>
+        <source>Times Shown</source>
+        <extracomment>The heading over the options Random and In Order: the order the times come in.</extracomment>
+        <translation>Volgorde</translation>
+    </message>
+    <message>
+        <source>5 minute</source>
+        <translation>5 minuten</translation>
+    </message>
+    <message>
+        <source>1/4 Hour</source>
+        <translation>1/4 uur</translation>
+    </message>
+    <message>
+        <source>1/2 Hour</source>
+        <translation>1/2 uur</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <extracomment>An option of Precision: whole hours only.</extracomment>
+        <translation>Uur</translation>
+    </message>
+    <message>
+        <source>In Order</source>
+        <translation>Op volgorde</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Door elkaar</translation>
+    </message>
+    <message>
+        <source>Click to close program</source>
+        <translation>Klik om het programma te sluiten</translation>
+    </message>
+    <message>
+        <source>Chimewise - version 2.0</source>
+        <translation>Chimewise - versie 2.0</translation>
+    </message>
+    <message>
+        <source>Say The Time Outloud</source>
+        <translation>Zeg de tijd hardop</translation>
+    </message>
+</context>
+</TS>
