@@ -12,12 +12,12 @@
 class HeldKeys
 {
 public:
-    // The gap between a release and the next press that a finger cannot make: it has to
-    // lift the key past its switch and strike again, which takes well over this even in a
-    // quick double tap, while repeats come 0 ms after their release from an X server and
-    // one repeat period (about 33-40 ms at the usual 25-30 a second) from anything that
-    // sends them as separate presses and releases. Qt's style hint for the repeat rate is a
-    // fixed guess on X, not the server's setting, so a fixed bound serves as well.
+    // No finger lets a key up and strikes it again this quickly: the key has to rise past
+    // its switch first, and even a quick double tap leaves it up for longer. Repeats come
+    // 0 ms after their release from an X server, and one repeat period later (33-40 ms at
+    // the usual 25-30 a second) from whatever sends them as separate presses and releases.
+    // Qt's style hint for the repeat rate is a fixed guess on X, not the server's setting,
+    // so it would be no better than a fixed bound.
     static constexpr quint64 kRepeatGapMs = 60;
 
     // Records a press at timestampMs (the event's time; 0 when it has none, as with events
