@@ -167,7 +167,7 @@ void ClickCycleTest::pressAndReleaseApart()
     QTest::mousePress(&w, Qt::LeftButton, {}, fixture.middleOf(w.panel().find(pressedOn)));
     QTest::mouseRelease(&w, Qt::LeftButton, {}, fixture.middleOf(w.panel().find(releasedOn)));
     QCOMPARE(fixture.fakes.sounds.events, heard);
-    QCOMPARE(w.precisionMode, QStringLiteral("quarter"));
+    QCOMPARE(w.precisionMode, PrecisionMode::quarter);
 }
 
 namespace
