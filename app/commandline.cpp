@@ -147,6 +147,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     command.windowed = parser.isSet(windowed);
     command.namesDisplay =
         parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
+    command.platform = parser.value(QStringLiteral("platform"));
+    command.display = parser.value(QStringLiteral("display"));
     return command;
 }
 
@@ -169,12 +171,17 @@ std::optional<int> handleCommandLine(int argc, char** argv, CommandLine& command
         break;
     }
     if (!command.namesDisplay && !environmentHasDisplay()) {
-        std::fprintf(stderr,
-                     "chimewise: no display to open a window on (DISPLAY is not set); "
-                     "to run it on a virtual screen: "
-                     "xvfb-run -a -s \"-screen 0 1280x800x24\" %s\n",
-                     program.constData());
+        printNoDisplay(QStringLiteral("no display to open a window on (DISPLAY is not set)"),
+                       program.constData());
         return 1;
     }
     return std::nullopt;
+}
+
+void printNoDisplay(const QString& why, const char* program)
+{
+    std::fprintf(stderr,
+                 "chimewise: %s; to run it on a virtual screen: "
+                 "xvfb-run -a -s \"-screen 0 1280x800x24\" %s\n",
+                 qPrintable(why), program);
 }

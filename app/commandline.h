@@ -16,6 +16,8 @@ struct CommandLine {
     bool windowed = false;
     // -platform or -display: the person chose where to draw, not the environment.
     bool namesDisplay = false;
+    // Their values, empty when not given.
+    QString platform, display;
     // --language; without it the desktop's language is taken.
     std::optional<Language> language;
 };
@@ -27,3 +29,7 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // 0 after help or version, 1 with no display to open a window on, 2 for a wrong option or
 // an unknown language.
 std::optional<int> handleCommandLine(int argc, char** argv, CommandLine& command);
+
+// The one line said when there is no display to open a window on: why, and how to run
+// the program on a virtual screen.
+void printNoDisplay(const QString& why, const char* program);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/form/heldkeys.h"
 #include "app/form/panel.h"
 
 #include <QWidget>
@@ -9,7 +10,8 @@
 // input into the control events the window's logic handles: Click for a left press and
 // release on the same control, MouseUp for every release, delivered to the control the
 // button went down on. The keyboard moves a focus through the panel's tab order and
-// presses the focused control exactly as the mouse would.
+// presses the focused control exactly as the mouse would, once for each time a key goes
+// down, however long it is held.
 class FormView : public QWidget
 {
     Q_OBJECT
@@ -61,8 +63,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -78,6 +82,7 @@ private:
 
     Panel form;
     std::map<Qt::MouseButton, Press> pressed;
+    HeldKeys heldKeys;
     quint64 frames = 0;
     double scale = 1;
     std::size_t focusIndex = 0;
