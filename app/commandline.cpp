@@ -77,9 +77,9 @@ CommandLine refuse(const QString& reason)
 
 QString languageHelp()
 {
-    return QStringLiteral("Speak and show the clock in this language: %1. Without it the "
-                          "desktop's language is taken, and US English when the clock does not "
-                          "speak that.")
+    return QStringLiteral("Speak and show the clock in this language: %1 (US or British "
+                          "English, German, French, Spanish, Dutch). Without it, the desktop's "
+                          "language, or US English where the clock does not speak that.")
         .arg(languageCodes().join(QLatin1String(", ")));
 }
 

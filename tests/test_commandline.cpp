@@ -27,35 +27,49 @@ void CommandLineTest::parse_data()
     QTest::addColumn<bool>("windowed");
     QTest::addColumn<bool>("namesDisplay");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("language"); // --language's choice; empty: none given
     const QString none;
-    QTest::newRow("none") << QStringList() << Outcome::Run << false << false << none;
-    QTest::newRow("windowed") << QStringList{"--windowed"} << Outcome::Run << true << false << none;
+    QTest::newRow("none") << QStringList() << Outcome::Run << false << false << none << none;
+    QTest::newRow("windowed") << QStringList{"--windowed"} << Outcome::Run << true << false << none
+                              << none;
     QTest::newRow("Qt's options pass")
         << QStringList{"-platform", "offscreen", "-style=fusion", "-reverse", "-windowed"}
-        << Outcome::Run << true << true << none;
+        << Outcome::Run << true << true << none << none;
     QTest::newRow("Qt's option, two dashes")
-        << QStringList{"--display", ":5"} << Outcome::Run << false << true << none;
+        << QStringList{"--display", ":5"} << Outcome::Run << false << true << none << none;
     QTest::newRow("help") << QStringList{"--help"} << Outcome::Print << false << false
-                          << "Usage: chimewise [options]\n";
-    QTest::newRow("-h") << QStringList{"-h"} << Outcome::Print << false << false << "--windowed";
+                          << "Usage: chimewise [options]\n"
+                          << none;
+    QTest::newRow("-h") << QStringList{"-h"} << Outcome::Print << false << false << "--windowed"
+                        << none;
     QTest::newRow("help-all") << QStringList{"--help-all"} << Outcome::Print << false << false
-                              << "-widgetcount";
+                              << "-widgetcount" << none;
     QTest::newRow("version") << QStringList{"--version"} << Outcome::Print << false << false
-                             << "chimewise " CHIMEWISE_VERSION "\n";
+                             << "chimewise " CHIMEWISE_VERSION "\n"
+                             << none;
     QTest::newRow("-v") << QStringList{"-v"} << Outcome::Print << false << false
-                        << "chimewise " CHIMEWISE_VERSION "\n";
+                        << "chimewise " CHIMEWISE_VERSION "\n"
+                        << none;
     QTest::newRow("unknown") << QStringList{"--bogus"} << Outcome::Refuse << false << false
-                             << "Unknown option 'bogus'.";
-    QTest::newRow("letters are not bundled")
-        << QStringList{"-hv"} << Outcome::Refuse << false << false << "Unknown option 'hv'.";
+                             << "Unknown option 'bogus'." << none;
+    QTest::newRow("letters are not bundled") << QStringList{"-hv"} << Outcome::Refuse << false
+                                             << false << "Unknown option 'hv'." << none;
     QTest::newRow("argument") << QStringList{"now"} << Outcome::Refuse << false << false
-                              << "Unexpected argument 'now'.";
+                              << "Unexpected argument 'now'." << none;
     QTest::newRow("value missing") << QStringList{"-style"} << Outcome::Refuse << false << false
-                                   << "Missing value after '-style'.";
+                                   << "Missing value after '-style'." << none;
     QTest::newRow("geometry") << QStringList{"-geometry", "800x600"} << Outcome::Refuse << false
-                              << false << "-geometry is not supported; --windowed";
-    QTest::newRow("qwindowgeometry") << QStringList{"--windowed", "-qwindowgeometry", "+0+0"}
-                                     << Outcome::Refuse << false << false << "-qwindowgeometry";
+                              << false << "-geometry is not supported; --windowed" << none;
+    QTest::newRow("language") << QStringList{"--language", "de"} << Outcome::Run << false << false
+                              << none << "de";
+    QTest::newRow("unknown language")
+        << QStringList{"--language=xx"} << Outcome::Refuse << false << false
+        << "Unknown language 'xx'. The languages are: en-US, en-GB, de, fr, es, nl." << none;
+    QTest::newRow("help names the languages")
+        << QStringList{"-h"} << Outcome::Print << false << false << "de, fr, es, nl" << none;
+    QTest::newRow("qwindowgeometry")
+        << QStringList{"--windowed", "-qwindowgeometry", "+0+0"} << Outcome::Refuse << false
+        << false << "-qwindowgeometry" << none;
 }
 
 void CommandLineTest::parse()
@@ -70,6 +84,7 @@ void CommandLineTest::parse()
     QCOMPARE(command.windowed, windowed);
     QCOMPARE(command.namesDisplay, namesDisplay);
     QVERIFY2(command.message.contains(message), qPrintable(command.message));
+    QTEST(command.language ? languageCode(*command.language) : QString(), "language");
 }
 
 void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound_data()
@@ -89,6 +104,9 @@ void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound_data()
     QTest::newRow("unknown option") << QStringList{"--bogus"} << true << 2 << ""
                                     << "chimewise: Unknown option 'bogus'.\nTry '" CHIMEWISE_BINARY
                                        " --help' for more information.\n";
+    QTest::newRow("unknown language")
+        << QStringList{"--language", "xx"} << true << 2 << ""
+        << "chimewise: Unknown language 'xx'. The languages are: en-US, en-GB, de, fr, es, nl.\n";
     QTest::newRow("no display") << QStringList() << false << 1 << ""
                                 << "no display to open a window on";
     // A display no X server answers at: Qt gives up making the application object.

@@ -20,6 +20,8 @@ private slots:
     void closeDuringPauseEndsEverything();
     void clockClickDuringPauseStillAnnounces();
     void missingVoiceGivesNoticeAndSilentProgram();
+    void speaksTheChosenLanguage_data();
+    void speaksTheChosenLanguage();
 };
 
 void StartupTest::ticksThenShowThenPauseThenAnnouncement()
@@ -208,6 +210,57 @@ void StartupTest::missingVoiceGivesNoticeAndSilentProgram()
     QCOMPARE(w.clickState, ClickState::get);
     QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:00"));
     QCOMPARE(fixture.fakes.sounds.waves().size(), 2);
+}
+
+void StartupTest::speaksTheChosenLanguage_data()
+{
+    QTest::addColumn<QString>("then"); // what the child does once start-up has ended
+    QTest::addColumn<QStringList>("heard");
+    // German, from the worked tables in tests/data/time-phrases (de.tsv, de-texts.tsv).
+    QTest::newRow("start-up") << ""
+                              << QStringList{"Es ist zehn Uhr dreißig",
+                                             "Klicke auf die Uhr, um zu beginnen"};
+    QTest::newRow("In Order") << "order" << QStringList{"der Reihe nach"};
+    QTest::newRow("5 minute") << "5min" << QStringList{"auf fünf Minuten genau"};
+    QTest::newRow("reveal 3:25") << "reveal" << QStringList{"drei Uhr fünfundzwanzig"};
+    QTest::newRow("right click 3:25") << "right" << QStringList{"fünf vor halb vier"};
+    // Asked during the pause, the question's answer is the time the announcement gave.
+    QTest::newRow("reveal after the pause")
+        << "reveal asked in the pause" << QStringList{"Es ist zehn Uhr dreißig"};
+}
+
+void StartupTest::speaksTheChosenLanguage()
+{
+    QFETCH(QString, then);
+    QFETCH(QStringList, heard);
+    ClockFixture fixture(10, 30);
+    frmclock& w = *fixture.window;
+    w.language = Language::German;
+    if (then == "reveal asked in the pause")
+        fixture.fakes.pump.onPass = [&](long long pass) {
+            if (pass == 1000)
+                w.lblClickMe_MouseUp(1, 0, 0, 0);
+        };
+    fixture.load();
+    QCOMPARE(fixture.fakes.voiceLanguageAsked, QStringLiteral("de"));
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral(" 10:30"));
+    if (!then.isEmpty())
+        fixture.fakes.sounds.events.clear();
+    if (then == "order") {
+        w.lblOrder_Click();
+    } else if (then == "5min") {
+        w.lbl5min_Click();
+    } else if (then == "reveal" || then == "right") {
+        w.shownHour = 3 + 25 / 60.0;
+        w.shownMinuteMark = 5;
+        w.composeTimePhrase();
+        w.clickState = ClickState::say;
+    }
+    if (then.startsWith("reveal"))
+        w.lblClickMe_MouseUp(1, 0, 0, 0);
+    else if (then == "right")
+        w.lblClickMe_MouseUp(2, 0, 0, 0);
+    QCOMPARE(fixture.fakes.sounds.spoken(), heard);
 }
 
 QTEST_MAIN(StartupTest)
