@@ -104,11 +104,11 @@ Control within(Control c, float left, float right)
     return c;
 }
 
-// Where a text may lie: clear of the dial's rim, of the rounded ends of the option buttons,
-// of the close cross and of the panel's right edge.
-constexpr float kDialFaceLeft = 960 + 360, kDialFaceRight = 8160 - 360;
+// Where a text may lie: under the dial, clear of the rounded ends of the option buttons, of
+// the close cross and of the panel's right edge.
+constexpr float kDialLeft = 960, kDialRight = 8160;
 constexpr float kButtonLeft = 8745 + 120, kButtonRight = 8745 + 1845 - 120;
-constexpr float kColumnLeft = 8160 + 120, kPanelRight = 11175 - 120;
+constexpr float kColumnLeft = kDialRight + 120, kPanelRight = 11175 - 120;
 constexpr float kCloseLeft = 10080 - 120;
 // The prompt on the dial stays between the numerals 9 and 3.
 constexpr float kNumeral9Right = 1830, kNumeral3Left = 7290;
@@ -141,7 +141,7 @@ void frmclock::createControls()
     p.add(clickArea("lblClickMe", 1080, 2400, 7065, 7590));
     p.add(within(label("Label3", tr("version %1").arg(QStringLiteral("2.1")), 4080, 9960, 1155, 240,
                        version, kWhite, FitsCentred),
-                 960, 8160));
+                 kDialLeft, kDialRight));
     p.add(clickArea("lblRandom", 8745, 3390, 1530, 405));
     p.add(clickArea("lbl5min", 8745, 7530, 1455, 420));
     p.add(clickArea("lblQuarter", 8745, 6825, 1470, 390));
