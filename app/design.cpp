@@ -120,6 +120,8 @@ void frmclock::createControls()
     p.add(clickArea("lblHalf", 8745, 6135, 1590, 435));
     p.add(clickArea("lblHour", 8745, 5490, 1425, 420));
     p.add(clickArea("lblOrder", 8745, 3990, 1455, 465));
+    p.add(clickArea("lblRead", 8745, 9015, 1500, 420));
+    p.add(clickArea("lblSet", 8745, 9615, 1500, 420));
     p.add(label("lblTop1", QStringLiteral("Chimewise, Kid Safe and Completely Free."), 1320, 120,
                 7485, 495, {kComic, 18, false}, kWhite, Fits));
 
@@ -141,7 +143,7 @@ void frmclock::createControls()
                 5715, 840, 3660, 975, small, kWhite, Wraps));
     p.add(label("Label1", QStringLiteral(" right click the clock for an alternate time phrase."),
                 5640, 1800, 4530, 270, small, kWhite, Fits));
-    p.add(label("Label2", QStringLiteral("chimewise.example.org"), 8505, 8535, 2115, 240, version,
+    p.add(label("Label2", QStringLiteral("chimewise.example.org"), 8505, 10200, 2115, 240, version,
                 kWhite, FitsCentred));
     p.add(label("lblTop", QStringLiteral("say the time outloud"), 3510, 5100, 2190, 345,
                 {kComic, 12, false}, kBlack, FitsCentred));
@@ -157,7 +159,15 @@ void frmclock::createControls()
     p.add(label("Label4", QStringLiteral("Times Shown"), 8715, 2970, 1215, 270, small, kWhite,
                 FitsCentred));
     p.add(marker("shpRandom", 3510, true));
+    p.add(marker("shpRead", 9135, true));
+    p.add(marker("shpSet", 9735, false));
+    p.add(label("Label5", QStringLiteral("Practice"), 8730, 8520, 795, 270, small, kWhite,
+                FitsCentred));
 
+    p.add(
+        label("lblSet1", QStringLiteral("Set"), 9180, 9735, 330, 270, small, kBlack, FitsCentred));
+    p.add(label("lblRead1", QStringLiteral("Read"), 9180, 9135, 480, 270, small, kBlack,
+                FitsCentred));
     p.add(label("lbl5min1", QStringLiteral("5 minute"), 9180, 7635, 780, 270, small, kBlack,
                 FitsCentred));
     p.add(label("lblQuarter1", QStringLiteral("1/4 Hour"), 9180, 6870, 825, 270, small, kBlack,
@@ -177,6 +187,8 @@ void frmclock::createControls()
     p.add(image("Image3", 3990));
     p.add(image("Image2", 3390));
     p.add(image("Image1", 5490));
+    p.add(image("Image8", 9615));
+    p.add(image("Image7", 9015));
     p.add(
         shape("shapeClock", ShapeKind::RoundedSquare, 960, 1800, 7200, 8685, kWhite, kMaroon, 16));
     p.setTopmost(p.add(closeBox()));
