@@ -62,9 +62,17 @@ QString helpText(const QCommandLineParser& parser, const QString& program, bool 
            QLatin1String(kEpilogue) + (withQt ? qtOptionsText() : QString());
 }
 
+CommandLine ending(CommandLine::Outcome outcome, const QString& message)
+{
+    CommandLine command;
+    command.outcome = outcome;
+    command.message = message;
+    return command;
+}
+
 CommandLine refuse(const QString& reason)
 {
-    return {CommandLine::Outcome::Refuse, reason, false, false};
+    return ending(CommandLine::Outcome::Refuse, reason);
 }
 
 bool environmentHasDisplay()
@@ -106,10 +114,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
         arguments.isEmpty() ? QStringLiteral("chimewise") : QFileInfo(arguments[0]).fileName();
     const bool helpAll = parser.isSet(QStringLiteral("help-all"));
     if (parser.isSet(help) || helpAll)
-        return {CommandLine::Outcome::Print, helpText(parser, program, helpAll), false, false};
+        return ending(CommandLine::Outcome::Print, helpText(parser, program, helpAll));
     if (parser.isSet(version))
-        return {CommandLine::Outcome::Print, QStringLiteral("chimewise " CHIMEWISE_VERSION "\n"),
-                false, false};
+        return ending(CommandLine::Outcome::Print,
+                      QStringLiteral("chimewise " CHIMEWISE_VERSION "\n"));
     for (const char* name : kGeometryOptions) {
         if (parser.isSet(QLatin1String(name)))
             return refuse(QStringLiteral("The window's size and place are fixed, so -%1 is not "
@@ -117,9 +125,13 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                          "window.")
                               .arg(QLatin1String(name)));
     }
-    const bool namesDisplay =
+    CommandLine run;
+    run.windowed = parser.isSet(windowed);
+    run.namesDisplay =
         parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
-    return {CommandLine::Outcome::Run, QString(), parser.isSet(windowed), namesDisplay};
+    run.platform = parser.value(QStringLiteral("platform"));
+    run.display = parser.value(QStringLiteral("display"));
+    return run;
 }
 
 std::optional<int> handleCommandLine(int argc, char** argv, CommandLine& command)
@@ -141,12 +153,17 @@ std::optional<int> handleCommandLine(int argc, char** argv, CommandLine& command
         break;
     }
     if (!command.namesDisplay && !environmentHasDisplay()) {
-        std::fprintf(stderr,
-                     "chimewise: no display to open a window on (DISPLAY is not set); "
-                     "to run it on a virtual screen: "
-                     "xvfb-run -a -s \"-screen 0 1280x800x24\" %s\n",
-                     program.constData());
+        printNoDisplay(QStringLiteral("no display to open a window on (DISPLAY is not set)"),
+                       program.constData());
         return 1;
     }
     return std::nullopt;
+}
+
+void printNoDisplay(const QString& why, const char* program)
+{
+    std::fprintf(stderr,
+                 "chimewise: %s; to run it on a virtual screen: "
+                 "xvfb-run -a -s \"-screen 0 1280x800x24\" %s\n",
+                 qPrintable(why), program);
 }

@@ -14,6 +14,8 @@ struct CommandLine {
     bool windowed = false;
     // -platform or -display: the person chose where to draw, not the environment.
     bool namesDisplay = false;
+    // Their values, empty when not given.
+    QString platform, display;
 };
 
 // Pure: the first argument is the program's name, as in argv.
@@ -22,3 +24,7 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // Parses argv and prints what it must. An exit code when the program must stop there:
 // 0 after help or version, 1 with no display to open a window on, 2 for a wrong option.
 std::optional<int> handleCommandLine(int argc, char** argv, CommandLine& command);
+
+// The one line said when there is no display to open a window on: why, and how to run
+// the program on a virtual screen.
+void printNoDisplay(const QString& why, const char* program);

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/frmclock.h"
+#include "app/windowsystem.h"
 #include "platform/realplatform.h"
 
 #include <QApplication>
@@ -25,7 +26,10 @@ int main(int argc, char** argv)
     CommandLine command;
     if (const std::optional<int> exitCode = handleCommandLine(argc, argv, command))
         return *exitCode;
+    leaveSessionBusUnstarted();
+    DisplayOpening opening(command, argv[0]);
     QApplication app(argc, argv);
+    opening.done();
     QApplication::setApplicationName(QStringLiteral("chimewise"));
     QApplication::setApplicationVersion(QStringLiteral(CHIMEWISE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.chimewise"));

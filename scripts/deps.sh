@@ -11,7 +11,7 @@ build_pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev flite1-dev libpulse
 screen_pkgs=(xvfb xauth)
 package_pkgs=(dpkg-dev file)
 test_pkgs=(pulseaudio pulseaudio-utils sox imagemagick clang-format
-    desktop-file-utils appstream lintian xdotool libespeak-ng-dev espeak-ng-data)
+    desktop-file-utils appstream lintian xdotool dbus-x11 libespeak-ng-dev espeak-ng-data)
 
 wanted=("${build_pkgs[@]}")
 case "${1:-run}" in

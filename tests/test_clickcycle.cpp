@@ -2,6 +2,7 @@
 #include "tests/support/clockfixture.h"
 
 #include <QtTest>
+#include <cctype>
 
 Q_DECLARE_METATYPE(ClickState)
 
@@ -15,6 +16,10 @@ private slots:
     void modifiersDoNotMatter_data();
     void modifiersDoNotMatter();
     void doubleClickShowsAndReveals();
+    void pressAndReleaseApart_data();
+    void pressAndReleaseApart();
+    void keyHeldOrPressedAgain_data();
+    void keyHeldOrPressedAgain();
     void failingStepIsSkipped();
     void precisionChangeWhileAskingRevealsTwelve();
     void firstClickDrawsRandomQuarter();
@@ -134,6 +139,94 @@ void ClickCycleTest::doubleClickShowsAndReveals()
     QCOMPARE(fixture.fakes.sounds.events.size(), 2);
     QCOMPARE(fixture.fakes.sounds.events.first(), QStringLiteral("wave:sounds\\1tic.wav"));
     QCOMPARE(fixture.fakes.sounds.events.last(), QStringLiteral("speak:") + w.timePhrase);
+}
+
+void ClickCycleTest::pressAndReleaseApart_data()
+{
+    // The button goes down on one control and comes up on another: MouseUp goes to the
+    // first, and Click to neither.
+    QTest::addColumn<QString>("pressedOn");
+    QTest::addColumn<QString>("releasedOn");
+    QTest::addColumn<QStringList>("heard");
+    QTest::newRow("clock, up on an option") << "lblClickMe"
+                                            << "lblHour" << QStringList{"wave:sounds\\1tic.wav"};
+    QTest::newRow("option, up on another") << "lblHour"
+                                           << "lblHalf" << QStringList{};
+    QTest::newRow("option, up on the clock") << "lblHour"
+                                             << "lblClickMe" << QStringList{};
+}
+
+void ClickCycleTest::pressAndReleaseApart()
+{
+    QFETCH(QString, pressedOn);
+    QFETCH(QString, releasedOn);
+    QFETCH(QStringList, heard);
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    fixture.fakes.sounds.events.clear();
+    QTest::mousePress(&w, Qt::LeftButton, {}, fixture.middleOf(w.panel().find(pressedOn)));
+    QTest::mouseRelease(&w, Qt::LeftButton, {}, fixture.middleOf(w.panel().find(releasedOn)));
+    QCOMPARE(fixture.fakes.sounds.events, heard);
+    QCOMPARE(w.precisionMode, PrecisionMode::quarter);
+}
+
+namespace
+{
+// One keyboard event on the focused clock: P press, R release (lower case: Qt flagged it
+// as a repeat), F the window losing the keyboard and getting it back; at a time in ms.
+struct KeyStep {
+    char what;
+    int ms;
+    Qt::Key key = Qt::Key_Space;
+};
+} // namespace
+Q_DECLARE_METATYPE(QList<KeyStep>)
+
+void ClickCycleTest::keyHeldOrPressedAgain_data()
+{
+    QTest::addColumn<QList<KeyStep>>("steps");
+    QTest::addColumn<int>("clicks");
+    // As an X server repeats a held key: pairs with one time, not all of them flagged.
+    QTest::newRow("held, X server's repeats")
+        << QList<KeyStep>{{'P', 0},   {'r', 660}, {'p', 660}, {'R', 700}, {'P', 700},
+                          {'r', 740}, {'p', 740}, {'R', 780}, {'P', 780}, {'R', 1500}}
+        << 1;
+    QTest::newRow("held, repeats 40 ms apart")
+        << QList<KeyStep>{{'P', 0}, {'R', 40}, {'P', 80}, {'R', 120}, {'P', 160}, {'R', 200}} << 1;
+    QTest::newRow("held, presses only")
+        << QList<KeyStep>{{'P', 0}, {'P', 40}, {'P', 80}, {'R', 500}} << 1;
+    QTest::newRow("pressed twice quickly")
+        << QList<KeyStep>{{'P', 0}, {'R', 90}, {'P', 180}, {'R', 270}} << 2;
+    QTest::newRow("Space then Enter at once")
+        << QList<KeyStep>{{'P', 0}, {'R', 30}, {'P', 50, Qt::Key_Return}, {'R', 80, Qt::Key_Return}}
+        << 2;
+    QTest::newRow("released in another window")
+        << QList<KeyStep>{{'P', 0}, {'F', 500}, {'P', 520}, {'R', 600}} << 2;
+}
+
+void ClickCycleTest::keyHeldOrPressedAgain()
+{
+    QFETCH(QList<KeyStep>, steps);
+    QFETCH(int, clicks);
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    fixture.fakes.sounds.events.clear();
+    for (const KeyStep& step : steps) {
+        if (step.what == 'F') {
+            QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(&w, &out);
+            QApplication::sendEvent(&w, &in);
+            continue;
+        }
+        const bool press = step.what == 'P' || step.what == 'p';
+        QKeyEvent key(press ? QEvent::KeyPress : QEvent::KeyRelease, step.key, Qt::NoModifier,
+                      QString(), std::islower(step.what));
+        key.setTimestamp(1000 + step.ms); // a real event's time is never 0
+        QApplication::sendEvent(&w, &key);
+    }
+    // Every click on the clock makes one sound: a tick, then the time spoken.
+    QCOMPARE(fixture.fakes.sounds.events.size(), clicks);
 }
 
 void ClickCycleTest::failingStepIsSkipped()

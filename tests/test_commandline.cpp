@@ -1,5 +1,5 @@
 // The command line: what each option leads to, and, on the real program, that help,
-// version, a wrong option and a missing display all end before any window or sound.
+// version, a wrong option and a missing or dead display all end before any window or sound.
 #include "app/commandline.h"
 #include "tests/support/listeningsocket.h"
 
@@ -91,6 +91,9 @@ void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound_data()
                                        " --help' for more information.\n";
     QTest::newRow("no display") << QStringList() << false << 1 << ""
                                 << "no display to open a window on";
+    // A display no X server answers at: Qt gives up making the application object.
+    QTest::newRow("dead display") << QStringList{"-display", ":4077"} << false << 1 << ""
+                                  << "cannot reach the display \":4077\"";
 }
 
 void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound()

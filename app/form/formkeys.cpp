@@ -77,6 +77,8 @@ void FormView::focusOnPressed(const Control* control)
 
 void FormView::keyPressEvent(QKeyEvent* event)
 {
+    const bool repeat =
+        heldKeys.pressIsRepeat(event->key(), event->timestamp(), event->isAutoRepeat());
     keyboardInUse = true;
     update();
     if (isCloseKey(event)) {
@@ -102,10 +104,16 @@ void FormView::keyPressEvent(QKeyEvent* event)
     }
     // A held key repeats; a child leaning on it must not click again and again.
     const int button = buttonOfKey(event);
-    if (button && focused && !event->isAutoRepeat())
+    if (button && focused && !repeat)
         pressControl(*focused, button);
     else if (!button)
         QWidget::keyPressEvent(event); // nothing else, Escape included, does anything
+}
+
+void FormView::keyReleaseEvent(QKeyEvent* event)
+{
+    heldKeys.release(event->key(), event->timestamp(), event->isAutoRepeat());
+    QWidget::keyReleaseEvent(event);
 }
 
 bool FormView::focusNextPrevChild(bool next)
@@ -114,6 +122,13 @@ bool FormView::focusNextPrevChild(bool next)
     keyboardInUse = true;
     moveFocus(next ? 1 : -1);
     return true;
+}
+
+void FormView::focusOutEvent(QFocusEvent* event)
+{
+    // Keys released while another window has the keyboard are never seen here.
+    heldKeys.forgetAll();
+    QWidget::focusOutEvent(event);
 }
 
 void FormView::focusInEvent(QFocusEvent* event)

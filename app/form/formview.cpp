@@ -118,6 +118,12 @@ FormView::Press FormView::pressTargetAt(QPointF pos) const
 void FormView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // QPainter never draws below one device pixel per logical pixel, so with a scale
+    // factor under 1 it would paint a larger picture than the window's logical size and
+    // the mouse's positions describe, cut off at the screen's edge; shrink it back.
+    const qreal ratio = painter.device()->devicePixelRatio();
+    if (ratio < 1)
+        painter.scale(ratio, ratio);
     painter.fillRect(rect(), Qt::black);
     painter.translate(form.Left, form.Top);
     if (scale != 1)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/form/heldkeys.h"
 #include "app/form/panel.h"
 
 #include <QWidget>
@@ -11,8 +12,9 @@
 // MouseMove while a button is held, MouseUp for every release, all three delivered to the
 // control the button went down on; Click for a left press and release on the same control,
 // and DblClick for the second left press of a double click. A key goes first to the focused
-// control's KeyDown; what that leaves, the keyboard uses to move a focus through the panel's
-// tab order and to press the focused control exactly as the mouse would.
+// control's KeyDown, with every repeat of a held key; what that leaves, the keyboard uses to
+// move a focus through the panel's tab order and to press the focused control exactly as the
+// mouse would, once for each time a key goes down, however long it is held.
 class FormView : public QWidget
 {
     Q_OBJECT
@@ -90,8 +92,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -108,6 +112,7 @@ private:
 
     Panel form;
     std::map<Qt::MouseButton, Press> pressed;
+    HeldKeys heldKeys;
     quint64 frames = 0;
     double scale = 1;
     std::size_t focusIndex = 0;
