@@ -1,12 +1,13 @@
-// What keyboards and screen readers are offered: the clock, the six options and the close
+// What keyboards and screen readers are offered: the clock, the eight options and the close
 // cross, in the order the keys go through them.
 #include "app/frmclock.h"
+
+#include <cmath>
 
 void frmclock::describeForScreenReaders()
 {
     lblClickMe->accessibleRole = AccessibleRole::Button;
-    lblClickMe->accessibleName =
-        tr("Clock: click for a new time, click again to hear it, right click to hear it in words");
+    describeClock();
     lblClickMe->focusFrame = shapeClock;
     Picture1->accessibleRole = AccessibleRole::Button;
     Picture1->accessibleName = tr("Close");
@@ -17,7 +18,8 @@ void frmclock::describeForScreenReaders()
     const Option options[] = {
         {lblRandom, shpRandom, lblRandom1, Image2},    {lblOrder, shpOrder, lblOrder1, Image3},
         {lblHour, shpHour, lblHour1, Image1},          {lblHalf, shpHalf, lblHalf1, Image4},
-        {lblQuarter, shpQuarter, lblQuarter1, Image5}, {lbl5min, shp5min, lbl5min1, Image6}};
+        {lblQuarter, shpQuarter, lblQuarter1, Image5}, {lbl5min, shp5min, lbl5min1, Image6},
+        {lblRead, shpRead, lblRead1, Image7},          {lblSet, shpSet, lblSet1, Image8}};
     panel().tabOrder = {lblClickMe};
     for (const Option& option : options) {
         option.area->accessibleRole = AccessibleRole::RadioButton;
@@ -29,14 +31,48 @@ void frmclock::describeForScreenReaders()
     panel().tabOrder.push_back(Picture1);
 }
 
+// The clock's name says what to do with it, which depends on the practice.
+void frmclock::describeClock()
+{
+    lblClickMe->accessibleName =
+        practiceMode == PracticeMode::set
+            ? tr("Clock: click to hear a time, set the hands with the arrow keys and Page Up "
+                 "and Page Down, click again to check, right click to hear it in words")
+            : tr("Clock: click for a new time, click again to hear it, right click to hear it "
+                 "in words");
+}
+
 QString frmclock::accessibleDescription(const Control& control) const
 {
     if (&control != lblClickMe)
         return FormView::accessibleDescription(control);
+    if (practiceMode == PracticeMode::set) {
+        // The time asked for is the question, not its answer: it may be read out.
+        const QString hands = clockText(setHands);
+        if (setTarget.pending)
+            return tr("Show %1; the hands show %2.").arg(clockText(setTarget.marks), hands);
+        return tr("The hands show %1.").arg(hands);
+    }
     // While the child is asked, the readout is hidden and the answer must not be read out.
     if (clickState != ClickState::get)
         return tr("Say the time out loud, then click the clock again to check.");
     if (lblDigital->Visible)
         return tr("The clock shows %1.").arg(lblDigital->Caption.trimmed());
     return {};
+}
+
+// In Set mode the clock is also a slider of the hands' time, one step a mark.
+std::optional<FormView::Value> frmclock::accessibleValue(const Control& control) const
+{
+    if (&control != lblClickMe || practiceMode != PracticeMode::set)
+        return std::nullopt;
+    return Value{double(setHands), 0, kMarksRound - 1, 1, clockText(setHands)};
+}
+
+void frmclock::setAccessibleValue(Control& control, double value)
+{
+    // Whatever number comes, it is read round the dial before it becomes a whole one.
+    if (&control == lblClickMe && practiceMode == PracticeMode::set && !isGliding() &&
+        std::isfinite(value))
+        putHandsAt(wrapMarks(static_cast<int>(std::lround(std::fmod(value, kMarksRound)))));
 }

@@ -148,6 +148,8 @@ void frmclock::createControls()
     p.add(clickArea("lblHalf", 8745, 6135, 1590, 435));
     p.add(clickArea("lblHour", 8745, 5490, 1425, 420));
     p.add(clickArea("lblOrder", 8745, 3990, 1455, 465));
+    p.add(clickArea("lblRead", 8745, 9015, 1500, 420));
+    p.add(clickArea("lblSet", 8745, 9615, 1500, 420));
     p.add(within(label("lblTop1", tr("Chimewise, Kid Safe and Completely Free."), 1320, 120, 7485,
                        495, {kComic, 18, false}, kWhite, Fits),
                  0, kCloseLeft));
@@ -172,7 +174,7 @@ void frmclock::createControls()
     p.add(within(label("Label1", tr(" right click the clock for an alternate time phrase."), 5640,
                        1800, 4530, 270, small, kWhite, Fits),
                  0, kPanelRight));
-    p.add(label("Label2", QStringLiteral("chimewise.example.org"), 8505, 8535, 2115, 240, version,
+    p.add(label("Label2", QStringLiteral("chimewise.example.org"), 8505, 10200, 2115, 240, version,
                 kWhite, FitsCentred));
     //: Never shown: the prompt on the dial is emptied at start-up.
     p.add(within(label("lblTop", tr("say the time outloud"), 3510, 5100, 2190, 345,
@@ -193,7 +195,17 @@ void frmclock::createControls()
         label("Label4", tr("Times Shown"), 8715, 2970, 1215, 270, small, kWhite, FitsCentred),
         kColumnLeft, kPanelRight));
     p.add(marker("shpRandom", 3510, true));
+    p.add(marker("shpRead", 9135, true));
+    p.add(marker("shpSet", 9735, false));
+    //: The heading over the options Read (the clock shows a time, the child says it) and Set
+    //: (the voice asks for a time, the child moves the hands).
+    p.add(within(label("Label5", tr("Practice"), 8730, 8520, 795, 270, small, kWhite, FitsCentred),
+                 kColumnLeft, kPanelRight));
 
+    //: An option of Practice: the child moves the hands to the time asked for.
+    p.add(caption("lblSet1", tr("Set"), 9735, 330));
+    //: An option of Practice: the child reads the time the clock shows.
+    p.add(caption("lblRead1", tr("Read"), 9135, 480));
     p.add(caption("lbl5min1", tr("5 minute"), 7635, 780));
     p.add(caption("lblQuarter1", tr("1/4 Hour"), 6870, 825));
     p.add(caption("lblHalf1", tr("1/2 Hour"), 6255, 825));
@@ -208,6 +220,8 @@ void frmclock::createControls()
     p.add(image("Image3", 3990));
     p.add(image("Image2", 3390));
     p.add(image("Image1", 5490));
+    p.add(image("Image8", 9615));
+    p.add(image("Image7", 9015));
     p.add(
         shape("shapeClock", ShapeKind::RoundedSquare, 960, 1800, 7200, 8685, kWhite, kMaroon, 16));
     p.setTopmost(p.add(closeBox(tr("Click to close program"))));

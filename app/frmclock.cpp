@@ -17,6 +17,8 @@ frmclock::frmclock(const Platform& platform, QWidget* parent) : FormView(parent)
     createControls();
     bindControls();
     describeForScreenReaders();
+    glideTimer.setInterval(kGlideStepMs);
+    connect(&glideTimer, &QTimer::timeout, this, &frmclock::glideStep);
 }
 
 frmclock::~frmclock() = default;
@@ -77,6 +79,15 @@ void frmclock::bindControls()
         {"lbl5min", &frmclock::lbl5min},
         {"Label3", &frmclock::Label3},
         {"Label2", &frmclock::Label2},
+        {"Label5", &frmclock::Label5},
+        {"Image7", &frmclock::Image7},
+        {"Image8", &frmclock::Image8},
+        {"lblRead1", &frmclock::lblRead1},
+        {"lblSet1", &frmclock::lblSet1},
+        {"shpRead", &frmclock::shpRead},
+        {"shpSet", &frmclock::shpSet},
+        {"lblRead", &frmclock::lblRead},
+        {"lblSet", &frmclock::lblSet},
     };
     for (const auto& [name, member] : members) {
         this->*member = panel().find(QLatin1String(name));
@@ -100,10 +111,37 @@ void frmclock::controlClick(Control& control)
         lblQuarter_Click();
     else if (&control == lbl5min)
         lbl5min_Click();
+    else if (&control == lblRead)
+        lblRead_Click();
+    else if (&control == lblSet)
+        lblSet_Click();
 }
 
 void frmclock::controlMouseUp(Control& control, int button, int shift, float x, float y)
 {
     if (&control == lblClickMe)
         lblClickMe_MouseUp(button, shift, x, y);
+}
+
+void frmclock::controlMouseDown(Control& control, int button, int shift, float x, float y)
+{
+    if (&control == lblClickMe)
+        lblClickMe_MouseDown(button, shift, x, y);
+}
+
+void frmclock::controlMouseMove(Control& control, int button, int shift, float x, float y)
+{
+    if (&control == lblClickMe)
+        lblClickMe_MouseMove(button, shift, x, y);
+}
+
+void frmclock::controlDblClick(Control& control)
+{
+    if (&control == lblClickMe)
+        lblClickMe_DblClick();
+}
+
+bool frmclock::controlKeyDown(Control& control, int key, int shift)
+{
+    return &control == lblClickMe && lblClickMe_KeyDown(key, shift);
 }

@@ -1,16 +1,20 @@
 #pragma once
 
 #include "app/form/formview.h"
+#include "clockface/handdrag.h"
 #include "platform/platform.h"
 #include "practice/modes.h"
+#include "practice/setting.h"
+#include "speech/lang/phrasing.h"
 #include "speech/language.h"
 
+#include <QPointF>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 class QScreen;
 struct ShownTime;
-struct Phrasing;
 
 // The program's one window. Every operation of the program is a method of it and all
 // state lives in its members; each subsystem's methods live in the folder named in its
@@ -36,6 +40,8 @@ public:
     void coverScreen();
     void followScreen();
     QString accessibleDescription(const Control& control) const override;
+    std::optional<Value> accessibleValue(const Control& control) const override;
+    void describeClock();
     void placeInWindow();
     // An ordinary window of the panel's size instead of the whole screen; set before Form_Load.
     bool windowed = false;
@@ -51,6 +57,7 @@ public:
     Control *lblHour1, *lblHalf1, *lblQuarter1, *lbl5min1;
     Control *shpHour, *shpHalf, *shpQuarter, *shp5min;
     Control *lblHour, *lblHalf, *lblQuarter, *lbl5min, *Label3, *Label2;
+    Control *Label5, *Image7, *Image8, *lblRead1, *lblSet1, *shpRead, *shpSet, *lblRead, *lblSet;
 
     // ===================================================================================
     // Clock face: numerals, hands and digital readout              (clockface/)
@@ -78,6 +85,7 @@ public:
     void sayAltPhrase();
     void composeTimePhrase();
     void sayCurrentTime(const TimeOfDay& now);
+    // The words of every spoken text, in the window's language.
     const Phrasing& phrasing() const;
 
     std::unique_ptr<Voice> voice;
@@ -108,6 +116,7 @@ public:
     void refreshClock();
     void clearPrecisionMarkers(); // hidePrecisionMarkers, then refreshClock
     void hidePrecisionMarkers();
+    ShownTime nextPracticeTime();
 
     double shownHour = 0;
     double shownMinuteMark = 0;
@@ -116,9 +125,46 @@ public:
     OrderMode orderMode = OrderMode::random;
     ClickState clickState = ClickState::get;
 
+    // -----------------------------------------------------------------------------------
+    // Read or Set, and setting the clock                          (practice/)
+    //   practicemode.cpp: the two options; setcycle.cpp: asking and judging; sethands.cpp:
+    //   the child's hands by mouse, touch and keys; glide.cpp: the hands shown the way;
+    //   setsounds.cpp; setting.h and clockface/handdrag.h: the rules
+    // -----------------------------------------------------------------------------------
+    void lblRead_Click();
+    void lblSet_Click();
+    void showInstructions();
+    void lblClickMe_MouseDown(int Button, int Shift, float X, float Y);
+    void lblClickMe_MouseMove(int Button, int Shift, float X, float Y);
+    void lblClickMe_DblClick();
+    bool lblClickMe_KeyDown(int KeyCode, int Shift);
+    void setClockClicked(int Button);
+    void askSetTarget();
+    void checkHands();
+    void sayHandsInWords();
+    void endSetTarget();
+    void putHandsAt(int marks);
+    void showHandsAt(double position);
+    void glideHandsTo(int marks);
+    void glideStep();
+    void finishGlide();
+    bool isGliding() const { return glideTimer.isActive(); }
+    void playSoftTic();
+    void playChime();
+    void prepareSetSounds();
+
+    PracticeMode practiceMode = PracticeMode::read;
+    int setHands = 0; // the child's hands, in marks from twelve
+    SetTarget setTarget;
+
 protected:
     void controlClick(Control& control) override;
     void controlMouseUp(Control& control, int button, int shift, float x, float y) override;
+    void controlMouseDown(Control& control, int button, int shift, float x, float y) override;
+    void controlMouseMove(Control& control, int button, int shift, float x, float y) override;
+    void controlDblClick(Control& control) override;
+    bool controlKeyDown(Control& control, int key, int shift) override;
+    void setAccessibleValue(Control& control, double value) override;
     void surfaceClick() override { Form_Click(); }
     void closeEvent(QCloseEvent* event) override;
 
@@ -135,7 +181,24 @@ private:
     void showStep(const ShownTime& time);
     void stepInOrder(PrecisionMode mode);
     void stepRandom(PrecisionMode mode);
+    ShownTime takeInOrderTime(PrecisionMode mode);
+    ShownTime drawRandomTime(PrecisionMode mode);
     void choosePrecision(Control* marker, PrecisionMode mode, const QString& confirmation);
+    void choosePracticeMode(PracticeMode mode);
+    TwipPoint handTip(const Control* hand) const;
+    bool movedPastDragDistance(float x, float y) const;
+
+    // One press of the left button on the clock in Set mode, from MouseDown to MouseUp.
+    struct SetGesture {
+        bool down = false;
+        QPointF pressedAt;      // twips, from the clock's click area
+        Hand hand = Hand::none; // the hand it took hold of
+        bool dragged = false;   // moved further than a click may
+        bool consumed = false;  // its release is no click: it ended a glide or a double click
+    };
+    SetGesture setGesture;
+    QTimer glideTimer;
+    int glideFrom = 0, glideSteps = 0;
 
     void watchScreen(QScreen* screen);
 

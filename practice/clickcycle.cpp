@@ -16,6 +16,10 @@ template <typename Step> void attempt(Step step)
 
 void frmclock::lblClickMe_MouseUp(int Button, int /*Shift*/, float /*X*/, float /*Y*/)
 {
+    if (practiceMode == PracticeMode::set) {
+        setClockClicked(Button);
+        return;
+    }
     if (Button == 1 && clickState == ClickState::get) {
         const QString prompt = tr("Say The Time Outloud");
         attempt([this, &prompt] { setCaption(*lblTop, prompt); });

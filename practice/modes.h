@@ -9,3 +9,7 @@ enum class OrderMode { sequence, random };
 
 // get: the next left click shows a new time; say: it reveals the answer to the open one.
 enum class ClickState { get, say };
+
+// read: the clock shows a time and the child says it; set: the voice asks for a time and
+// the child puts the hands there.
+enum class PracticeMode { read, set };

@@ -54,6 +54,9 @@ void frmclock::refreshClock()
     drawHourHand();
     drawMinuteHand();
     composeTimePhrase();
+    // The hands are back at twelve: a time the child was setting them to is over.
+    if (practiceMode == PracticeMode::set)
+        endSetTarget();
 }
 
 // A new precision always starts the practice again from twelve.

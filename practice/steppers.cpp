@@ -33,16 +33,35 @@ void frmclock::showStep(const ShownTime& time)
 
 void frmclock::stepInOrder(PrecisionMode mode)
 {
+    showStep(takeInOrderTime(mode));
+}
+
+void frmclock::stepRandom(PrecisionMode mode)
+{
+    showStep(drawRandomTime(mode));
+}
+
+ShownTime frmclock::takeInOrderTime(PrecisionMode mode)
+{
     const PrecisionRow& row = precisionRow(mode);
-    showStep(inOrderTime(row, sequenceStep));
+    const ShownTime time = inOrderTime(row, sequenceStep);
     sequenceStep = nextSequenceStep(row, sequenceStep);
+    return time;
 }
 
 // Reseeded before every draw, as the generator always has been.
-void frmclock::stepRandom(PrecisionMode mode)
+ShownTime frmclock::drawRandomTime(PrecisionMode mode)
 {
     os.random->reseedFromTimer();
-    showStep(randomTime(precisionRow(mode), os.random->next()));
+    return randomTime(precisionRow(mode), os.random->next());
+}
+
+// The time advanceTime would show next, as a value: setting the clock asks for it rather
+// than putting it on the hands.
+ShownTime frmclock::nextPracticeTime()
+{
+    return orderMode == OrderMode::sequence ? takeInOrderTime(precisionMode)
+                                            : drawRandomTime(precisionMode);
 }
 
 // clang-format off

@@ -18,6 +18,7 @@ lintian --pedantic --display-info --fail-on error,warning,info "$deb" 2>/dev/nul
 echo "lintian: clean"
 dpkg-deb -x "$deb" "$scratch/root"
 for f in usr/bin/chimewise usr/share/chimewise/sounds/1tic.wav usr/share/chimewise/sounds/4tics.wav \
+    usr/share/chimewise/sounds/softtic.wav usr/share/chimewise/sounds/chime.wav \
     usr/share/applications/org.example.chimewise.desktop \
     usr/share/metainfo/org.example.chimewise.metainfo.xml \
     usr/share/icons/hicolor/48x48/apps/org.example.chimewise.png \

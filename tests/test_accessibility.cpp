@@ -1,5 +1,6 @@
 // What a screen reader is told about the window and what it can do there, at the level of
 // the interfaces the AT-SPI bridge calls.
+#include "clockface/dialmath.h"
 #include "tests/support/clockfixture.h"
 
 #include <QAccessible>
@@ -12,6 +13,7 @@ private slots:
     void eachControl_data();
     void eachControl();
     void clockDescriptionNeverGivesTheAnswerAway();
+    void clockInSetModeIsSetLikeASlider();
     void interfacesGoBeforeTheirControls();
 };
 
@@ -29,8 +31,8 @@ QString outcome(const ClockFixture& fixture)
 {
     const frmclock& w = *fixture.window;
     QStringList shown;
-    for (const Control* c :
-         {w.shpRandom, w.shpOrder, w.shpHour, w.shpHalf, w.shpQuarter, w.shp5min, w.lblDigital})
+    for (const Control* c : {w.shpRandom, w.shpOrder, w.shpHour, w.shpHalf, w.shpQuarter, w.shp5min,
+                             w.shpRead, w.shpSet, w.lblDigital})
         if (c->Visible)
             shown << c->name;
     const QString settings = QStringLiteral("%1 %2 %3")
@@ -60,6 +62,8 @@ void AccessibilityTest::eachControl_data()
     QTest::newRow("1/2 Hour") << "lblHalf" << radio << "1/2 Hour" << 0;
     QTest::newRow("1/4 Hour") << "lblQuarter" << radio << "1/4 Hour" << 1;
     QTest::newRow("5 minute") << "lbl5min" << radio << "5 minute" << 0;
+    QTest::newRow("Read") << "lblRead" << radio << "Read" << 1;
+    QTest::newRow("Set") << "lblSet" << radio << "Set" << 0;
     QTest::newRow("close") << "Picture1" << button << "Close" << -1;
 }
 
@@ -76,7 +80,7 @@ void AccessibilityTest::eachControl()
     QAccessibleInterface* iface = interfaceUnder(byAction, target);
     QVERIFY(iface);
     QAccessibleInterface* root = iface->parent();
-    QCOMPARE(root->childCount(), 8);
+    QCOMPARE(root->childCount(), 10);
     QCOMPARE(root->child(root->indexOfChild(iface)), iface);
 
     QCOMPARE(int(iface->role()), role);
@@ -113,6 +117,44 @@ void AccessibilityTest::clockDescriptionNeverGivesTheAnswerAway()
     QVERIFY(!description().contains(QRegularExpression("[0-9]")));
     w.lblClickMe_MouseUp(1, 0, 0, 0);
     QCOMPARE(description(), QStringLiteral("The clock shows 12:15."));
+}
+
+void AccessibilityTest::clockInSetModeIsSetLikeASlider()
+{
+    ClockFixture fixture(14, 7);
+    frmclock& w = fixture.load();
+    QAccessibleInterface* clock = interfaceUnder(fixture, w.lblClickMe);
+    QVERIFY(!clock->valueInterface()); // reading the clock, its time is the answer
+    QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(w.lblOrder1));
+    QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(w.lblSet1));
+    QVERIFY(clock->text(QAccessible::Name).contains("arrow keys"));
+    QCOMPARE(clock->text(QAccessible::Description), QStringLiteral("The hands show 12:00."));
+    QAccessibleValueInterface* value = clock->valueInterface();
+    QVERIFY(value);
+    QCOMPARE(value->minimumValue(), QVariant(0.0));
+    QCOMPARE(value->maximumValue(), QVariant(143.0));
+    QCOMPARE(value->minimumStepSize(), QVariant(1.0));
+    QCOMPARE(clock->text(QAccessible::Value), QStringLiteral("12:00"));
+
+    QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.at(3000, 8000));
+    QCOMPARE(clock->text(QAccessible::Description),
+             QStringLiteral("Show 12:15; the hands show 12:00."));
+    QTest::keyClick(&w, Qt::Key_Right);
+    QCOMPARE(clock->text(QAccessible::Value), QStringLiteral("12:05"));
+
+    // Set by the screen reader, one step a mark; whatever it sends is read round the dial.
+    value->setCurrentValue(3);
+    QCOMPARE(w.Line1->X2, handEnd(w.dialCenterX, w.dialCenterY, w.minuteHandLength, 3).x);
+    QCOMPARE(clock->text(QAccessible::Description),
+             QStringLiteral("Show 12:15; the hands show 12:15."));
+    value->setCurrentValue(-1);
+    QCOMPARE(clock->text(QAccessible::Value), QStringLiteral("11:55"));
+    for (const QVariant& odd : {QVariant(qQNaN()), QVariant(QStringLiteral("soon"))}) {
+        value->setCurrentValue(odd);
+        QCOMPARE(value->currentValue(), QVariant(143.0));
+    }
+    value->setCurrentValue(1e300);
+    QVERIFY(value->currentValue().toDouble() >= 0 && value->currentValue().toDouble() <= 143);
 }
 
 void AccessibilityTest::interfacesGoBeforeTheirControls()

@@ -1,5 +1,6 @@
 // The order and precision options, and the practice they set up, seen through the window:
 // markers, settings, confirmations, the reset to twelve and whole in-order cycles.
+#include "clockface/dialmath.h"
 #include "tests/support/clockfixture.h"
 
 #include <QRandomGenerator>
@@ -18,6 +19,8 @@ private slots:
     void eachOption();
     void randomKeepsTheShownTime();
     void markersAlwaysMatchSettings();
+    void optionsEndATimeBeingSet_data();
+    void optionsEndATimeBeingSet();
     void inOrderCycles_data();
     void inOrderCycles();
     void realRandomOnlyLegalTimesAndAllOfThem_data();
@@ -71,8 +74,8 @@ void precisionOptions()
 QList<const Control*> visibleMarkers(const frmclock& w)
 {
     QList<const Control*> out;
-    for (const Control* m :
-         {w.shpRandom, w.shpOrder, w.shpHour, w.shpHalf, w.shpQuarter, w.shp5min})
+    for (const Control* m : {w.shpRandom, w.shpOrder, w.shpHour, w.shpHalf, w.shpQuarter, w.shp5min,
+                             w.shpRead, w.shpSet})
         if (m->Visible)
             out << m;
     return out;
@@ -89,21 +92,27 @@ void OptionsTest::eachOption_data()
     QTest::addColumn<QStringList>("markers");
     QTest::newRow("In Order") << &frmclock::lblOrder_Click << OrderMode::sequence
                               << PrecisionMode::quarter << "in order" << true
-                              << QStringList{"shpOrder", "shpQuarter"};
+                              << QStringList{"shpOrder", "shpQuarter", "shpRead"};
     QTest::newRow("Random") << &frmclock::lblRandom_Click << OrderMode::random
                             << PrecisionMode::quarter << "random order" << false
-                            << QStringList{"shpRandom", "shpQuarter"};
+                            << QStringList{"shpRandom", "shpQuarter", "shpRead"};
     QTest::newRow("Hour") << &frmclock::lblHour_Click << OrderMode::sequence << PrecisionMode::hour
-                          << "hourly" << true << QStringList{"shpOrder", "shpHour"};
+                          << "hourly" << true << QStringList{"shpOrder", "shpHour", "shpRead"};
     QTest::newRow("1/2 Hour") << &frmclock::lblHalf_Click << OrderMode::sequence
                               << PrecisionMode::half << "half hour" << true
-                              << QStringList{"shpOrder", "shpHalf"};
+                              << QStringList{"shpOrder", "shpHalf", "shpRead"};
     QTest::newRow("1/4 Hour") << &frmclock::lblQuarter_Click << OrderMode::sequence
                               << PrecisionMode::quarter << "quarter hour" << true
-                              << QStringList{"shpOrder", "shpQuarter"};
+                              << QStringList{"shpOrder", "shpQuarter", "shpRead"};
     QTest::newRow("5 minute") << &frmclock::lbl5min_Click << OrderMode::sequence
                               << PrecisionMode::fiveMin << " 5 minute precision" << true
-                              << QStringList{"shpOrder", "shp5min"};
+                              << QStringList{"shpOrder", "shp5min", "shpRead"};
+    QTest::newRow("Read") << &frmclock::lblRead_Click << OrderMode::sequence
+                          << PrecisionMode::quarter << "read the clock" << true
+                          << QStringList{"shpOrder", "shpQuarter", "shpRead"};
+    QTest::newRow("Set") << &frmclock::lblSet_Click << OrderMode::sequence << PrecisionMode::quarter
+                         << "set the clock" << true
+                         << QStringList{"shpOrder", "shpQuarter", "shpSet"};
 }
 
 void OptionsTest::eachOption()
@@ -167,14 +176,16 @@ void OptionsTest::markersAlwaysMatchSettings()
 {
     const Handler handlers[] = {&frmclock::lblOrder_Click,   &frmclock::lblRandom_Click,
                                 &frmclock::lblHour_Click,    &frmclock::lblHalf_Click,
-                                &frmclock::lblQuarter_Click, &frmclock::lbl5min_Click};
+                                &frmclock::lblQuarter_Click, &frmclock::lbl5min_Click,
+                                &frmclock::lblRead_Click,    &frmclock::lblSet_Click};
     ClockFixture fixture;
     frmclock& w = fixture.load();
     QRandomGenerator dice(20261207);
     for (int i = 0; i < 2000; ++i) {
-        (w.*handlers[dice.bounded(6)])();
+        (w.*handlers[dice.bounded(8)])();
         const QList<const Control*> shown = visibleMarkers(w);
-        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.size(), 3);
+        QVERIFY(shown.contains(w.practiceMode == PracticeMode::read ? w.shpRead : w.shpSet));
         const QString order = w.orderMode == OrderMode::random ? "shpRandom" : "shpOrder";
         const QHash<PrecisionMode, QString> precision{{PrecisionMode::hour, "shpHour"},
                                                       {PrecisionMode::half, "shpHalf"},
@@ -182,6 +193,58 @@ void OptionsTest::markersAlwaysMatchSettings()
                                                       {PrecisionMode::fiveMin, "shp5min"}};
         QVERIFY(shown.contains(w.panel().find(order)));
         QVERIFY(shown.contains(w.panel().find(precision.value(w.precisionMode))));
+    }
+}
+
+void OptionsTest::optionsEndATimeBeingSet_data()
+{
+    // While a time is being set (asked, or shown by the hands gliding to it), every option
+    // but Random puts the hands back at twelve and ends it without a word.
+    QTest::addColumn<Handler>("option");
+    QTest::addColumn<bool>("gliding");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("In Order, asked") << &frmclock::lblOrder_Click << false << true;
+    QTest::newRow("1/2 Hour, gliding") << &frmclock::lblHalf_Click << true << true;
+    QTest::newRow("Read, gliding") << &frmclock::lblRead_Click << true << true;
+    QTest::newRow("Set, asked") << &frmclock::lblSet_Click << false << true;
+    QTest::newRow("Random, asked") << &frmclock::lblRandom_Click << false << false;
+    QTest::newRow("Random, gliding") << &frmclock::lblRandom_Click << true << false;
+}
+
+void OptionsTest::optionsEndATimeBeingSet()
+{
+    QFETCH(Handler, option);
+    QFETCH(bool, gliding);
+    QFETCH(bool, ends);
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    w.lblOrder_Click();
+    w.lblSet_Click();
+    w.lblClickMe_MouseUp(1, 0, 0, 0); // show me 12:15
+    w.lblClickMe_KeyDown(Qt::Key_PageUp, 0);
+    w.lblClickMe_MouseUp(1, 0, 0, 0); // that's 1:00, try again
+    if (gliding)
+        w.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(w.isGliding(), gliding);
+    fixture.fakes.sounds.events.clear();
+    (w.*option)();
+    if (ends)
+        QVERIFY(!w.isGliding());
+    else
+        QTRY_VERIFY(!w.isGliding());
+    const QStringList spoken = fixture.fakes.sounds.spoken();
+    QCOMPARE(spoken.contains("this is 12 15"), gliding && !ends);
+    QCOMPARE(w.setTarget.pending, !gliding && !ends);
+    // The hour hand: at twelve, still at the child's 1:00, or at 12:15 where the glide ends.
+    const double hour = ends ? 0 : gliding ? 0.25 : 1;
+    const TwipPoint tip = handEnd(w.dialCenterX, w.dialCenterY, w.hourHandLength, hour);
+    QCOMPARE(w.Line2->X2, tip.x);
+    QCOMPARE(w.Line2->Y2, tip.y);
+    if (ends) {
+        QCOMPARE(w.lblTop->Caption, QString());
+        QCOMPARE(w.lblDigital->Visible, option == &frmclock::lblRead_Click);
+    } else {
+        QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:15"));
     }
 }
 

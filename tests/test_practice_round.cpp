@@ -1,6 +1,6 @@
 // A whole round played on the real window, once with the mouse (the pointer goes where a
 // child's would, at the pixels of the option captions and of the clock) and once with the
-// keyboard alone.
+// keyboard alone; then a round of setting the clock, with mouse, finger and keys.
 #include "clockface/dialmath.h"
 #include "tests/support/clockfixture.h"
 
@@ -12,7 +12,66 @@ class PracticeRoundTest : public QObject
 private slots:
     void wholeRound();
     void wholeRoundByKeyboard();
+    void setRound();
 };
+
+namespace
+{
+// The window position of a point at `radius` twips from the dial's centre towards dial
+// position `mark` (0 at the 12, 3 at the 3).
+QPoint onDial(const ClockFixture& fixture, double radius, double mark)
+{
+    const frmclock& w = *fixture.window;
+    const double angle = 2 * M_PI * mark / 12;
+    return fixture.at(float(w.dialCenterX + radius * std::sin(angle)),
+                      float(w.dialCenterY - radius * std::cos(angle)));
+}
+
+void moveHeld(QWidget* w, QPoint to)
+{
+    QMouseEvent move(QEvent::MouseMove, to, w->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
+
+// Presses at `radius` by dial position `from`, goes round in small steps to `to`, lets go.
+void dragRound(ClockFixture& fixture, double radius, double from, double to)
+{
+    frmclock* w = fixture.window.get();
+    QTest::mousePress(w, Qt::LeftButton, {}, onDial(fixture, radius, from));
+    for (int i = 1; i <= 24; ++i)
+        moveHeld(w, onDial(fixture, radius, from + (to - from) * i / 24));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, onDial(fixture, radius, to));
+}
+
+// The same with a finger: Qt makes mouse events of the touches the window leaves alone.
+void fingerRound(ClockFixture& fixture, double radius, double from, double to)
+{
+    static QPointingDevice* screen = QTest::createTouchDevice();
+    frmclock* w = fixture.window.get();
+    QTest::touchEvent(w, screen).press(0, onDial(fixture, radius, from));
+    for (int i = 1; i <= 24; ++i)
+        QTest::touchEvent(w, screen).move(0, onDial(fixture, radius, from + (to - from) * i / 24));
+    QTest::touchEvent(w, screen).release(0, onDial(fixture, radius, to));
+}
+
+// What a window system delivers for a double click: press, release, double-click press,
+// release.
+void doubleClick(QWidget* w, QPoint at)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, at);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, w->mapToGlobal(at), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &second);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, at);
+}
+
+bool handAt(const frmclock& w, const Control* hand, double length, double position)
+{
+    const TwipPoint tip = handEnd(w.dialCenterX, w.dialCenterY, length, position);
+    return qAbs(hand->X2 - tip.x) < 0.01f && qAbs(hand->Y2 - tip.y) < 0.01f;
+}
+} // namespace
 
 void PracticeRoundTest::wholeRound()
 {
@@ -135,6 +194,79 @@ void PracticeRoundTest::wholeRoundByKeyboard()
     QTest::keyClick(&w, Qt::Key_Space);
     QVERIFY(w.isUnloaded());
     QVERIFY(!w.isVisible());
+}
+
+void PracticeRoundTest::setRound()
+{
+    ClockFixture fixture(9, 41);
+    frmclock& w = fixture.load();
+    SoundLog& log = fixture.fakes.sounds;
+    const QString readSteps = w.lblClickTheGreen->Caption, readRightClick = w.Label1->Caption;
+    log.events.clear();
+    QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(w.lblOrder1));
+    QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(w.lblSet1));
+    QCOMPARE(log.events, QStringList({"speak:in order", "speak:set the clock"}));
+    QVERIFY(w.shpSet->Visible && !w.shpRead->Visible);
+    QCOMPARE(w.lblClickTheGreen->Caption,
+             QStringLiteral("click the clock to hear a time, move the hands to show it, then "
+                            "click the clock to check."));
+    QVERIFY(!w.lblDigital->Visible);
+    const double minute = w.minuteHandLength, hour = w.hourHandLength;
+    log.events.clear();
+
+    // A double click on the face asks once; the hands stay at twelve for the child.
+    const QPoint face = fixture.at(3000, 8000);
+    doubleClick(&w, face);
+    QCOMPARE(log.events, QStringList({"wave:sounds\\1tic.wav", "speak:show me 12 15"}));
+    QVERIFY(w.lblDigital->Visible);
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:15"));
+    QCOMPARE(w.lblTop->Caption, QStringLiteral("Show The Time"));
+    QVERIFY(handAt(w, w.Line1, minute, 0) && handAt(w, w.Line2, hour, 0));
+    QTest::mouseClick(&w, Qt::RightButton, {}, face);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:show me quarter after  12"));
+    log.events.clear();
+
+    // A drag across the face takes no hand and is no click; one by the minute hand's tip
+    // turns it to the 6, a soft tick a mark, the hour hand geared half way to the 1.
+    dragRound(fixture, 2000, 7.5, 9.5);
+    dragRound(fixture, 2800, 0, 6);
+    QCOMPARE(log.events, QStringList(6, "wave:sounds\\softtic.wav"));
+    QVERIFY(handAt(w, w.Line1, minute, 6) && handAt(w, w.Line2, hour, 0.5));
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:15"));
+    QTest::mouseClick(&w, Qt::LeftButton, {}, face);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:that's 12 30, try again"));
+
+    // The keys: the clock has the focus since it was clicked.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&w, Qt::Key_Left);
+    QVERIFY(handAt(w, w.Line1, minute, 3) && handAt(w, w.Line2, hour, 0.25));
+    log.events.clear();
+    QTest::keyClick(&w, Qt::Key_Space);
+    QCOMPARE(log.events, QStringList({"wave:sounds\\chime.wav", "speak:yes, that's 12 15"}));
+    QCOMPARE(w.lblTop->Caption, QString());
+
+    // The hour hand moved by a finger from 12:15 to the 1 makes 1:15; twice wrong, the
+    // hands glide back to 12:30 and the clock says it.
+    QTest::keyClick(&w, Qt::Key_Return);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:show me 12 30"));
+    fingerRound(fixture, 1500, 0.25, 1.25);
+    QVERIFY(handAt(w, w.Line1, minute, 3) && handAt(w, w.Line2, hour, 1.25));
+    QTest::keyClick(&w, Qt::Key_Space);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:that's 1 15, try again"));
+    log.events.clear();
+    QTest::keyClick(&w, Qt::Key_Space);
+    QVERIFY(w.isGliding());
+    QTRY_VERIFY(!w.isGliding());
+    QVERIFY(handAt(w, w.Line1, minute, 6) && handAt(w, w.Line2, hour, 0.5));
+    QCOMPARE(log.events, QStringList({"speak:this is 12 30"}));
+
+    // Read again: the design's texts and the readout of twelve.
+    QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(w.lblRead1));
+    QCOMPARE(log.events.last(), QStringLiteral("speak:read the clock"));
+    QCOMPARE(w.lblClickTheGreen->Caption, readSteps);
+    QCOMPARE(w.Label1->Caption, readRightClick);
+    QVERIFY(w.lblDigital->Visible);
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:00"));
 }
 
 QTEST_MAIN(PracticeRoundTest)

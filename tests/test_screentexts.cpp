@@ -89,6 +89,7 @@ void ScreenTextsTest::everyTextInsideItsRoom_data()
         {"Label4", 8160, 11175},      {"Label10", 8160, 11175},  {"lblRandom1", 8865, 10470},
         {"lblOrder1", 8865, 10470},   {"lblHour1", 8865, 10470}, {"lblHalf1", 8865, 10470},
         {"lblQuarter1", 8865, 10470}, {"lbl5min1", 8865, 10470}, {"Label3", 960, 8160},
+        {"Label5", 8160, 11175},      {"lblRead1", 8865, 10470}, {"lblSet1", 8865, 10470},
         {"lblClickTheGreen", 0, 0}};
     for (Language language : kLanguages)
         for (const Room& room : rooms)
@@ -106,21 +107,30 @@ void ScreenTextsTest::everyTextInsideItsRoom()
     ClockFixture fixture;
     fixture.window->language = language;
     frmclock& w = fixture.load();
-    w.lblClickMe_MouseUp(1, 0, 0, 0); // the prompt on the dial
     const Control& label = *w.panel().find(control);
-    const QFont font = labelFont(label);
-    // Smaller than three quarters of the design's size, a child's text is too small to read.
-    QVERIFY2(font.pixelSize() * 4 >= resolveFont(label.font).pixelSize() * 3,
-             qPrintable(QString::number(font.pixelSize())));
-    if (!label.fitsText) {
-        const QRectF used = wrappedBox(label, font);
-        QVERIFY2(used.width() <= label.Width && used.height() <= label.Height,
-                 qPrintable(QStringLiteral("%1 x %2").arg(used.width()).arg(used.height())));
+    const auto inside = [&] {
+        const QFont font = labelFont(label);
+        // Smaller than three quarters of the design's size, a child's text is too small to read.
+        QVERIFY2(font.pixelSize() * 4 >= resolveFont(label.font).pixelSize() * 3,
+                 qPrintable(QString::number(font.pixelSize())));
+        if (!label.fitsText) {
+            const QRectF used = wrappedBox(label, font);
+            QVERIFY2(used.width() <= label.Width && used.height() <= label.Height,
+                     qPrintable(QStringLiteral("%1 x %2").arg(used.width()).arg(used.height())));
+            return;
+        }
+        const qreal width = drawnWidth(label);
+        QVERIFY2(label.Left >= left && label.Left + width <= right,
+                 qPrintable(QStringLiteral("%1 .. %2").arg(label.Left).arg(label.Left + width)));
+    };
+    // Each practice has its own instructions and its own prompt on the dial.
+    w.lblClickMe_MouseUp(1, 0, 0, 0);
+    inside();
+    if (QTest::currentTestFailed())
         return;
-    }
-    const qreal width = drawnWidth(label);
-    QVERIFY2(label.Left >= left && label.Left + width <= right,
-             qPrintable(QStringLiteral("%1 .. %2").arg(label.Left).arg(label.Left + width)));
+    w.lblSet_Click();
+    w.lblClickMe_MouseUp(1, 0, 0, 0);
+    inside();
 }
 
 void ScreenTextsTest::textShrinksToFit_data()

@@ -222,6 +222,7 @@ void StartupTest::speaksTheChosenLanguage_data()
                                              "Klicke auf die Uhr, um zu beginnen"};
     QTest::newRow("In Order") << "order" << QStringList{"der Reihe nach"};
     QTest::newRow("5 minute") << "5min" << QStringList{"auf fünf Minuten genau"};
+    QTest::newRow("Set") << "set" << QStringList{"Uhr stellen"};
     QTest::newRow("reveal 3:25") << "reveal" << QStringList{"drei Uhr fünfundzwanzig"};
     QTest::newRow("right click 3:25") << "right" << QStringList{"fünf vor halb vier"};
     // Asked during the pause, the question's answer is the time the announcement gave.
@@ -250,6 +251,8 @@ void StartupTest::speaksTheChosenLanguage()
         w.lblOrder_Click();
     } else if (then == "5min") {
         w.lbl5min_Click();
+    } else if (then == "set") {
+        w.lblSet_Click();
     } else if (then == "reveal" || then == "right") {
         w.shownHour = 3 + 25 / 60.0;
         w.shownMinuteMark = 5;

@@ -39,6 +39,8 @@ void WindowTest::designVisibility_data()
     QTest::newRow("hour marker") << "shpHour" << false;
     QTest::newRow("half marker") << "shpHalf" << false;
     QTest::newRow("5 minute marker") << "shp5min" << false;
+    QTest::newRow("Read marker") << "shpRead" << true;
+    QTest::newRow("Set marker") << "shpSet" << false;
     QTest::newRow("readout") << "lblDigital" << false;
     QTest::newRow("readout frame") << "Shape2" << true;
 }
@@ -179,6 +181,12 @@ void WindowTest::hitTest_data()
     QTest::newRow("far right of Hour button") << 10500.f << 5700.f << "Image1";
     QTest::newRow("Random marker dot") << 8625.f << 3570.f << "";
     QTest::newRow("1/4 Hour marker dot") << 8625.f << 7020.f << "";
+    QTest::newRow("caption Read") << 9400.f << 9250.f << "lblRead";
+    QTest::newRow("caption Set") << 9300.f << 9850.f << "lblSet";
+    QTest::newRow("far right of Set button") << 10500.f << 9800.f << "Image8";
+    QTest::newRow("Read marker dot") << 8625.f << 9195.f << "";
+    QTest::newRow("between 5 minute and Practice") << 9500.f << 8200.f << "";
+    QTest::newRow("web address, below the Set button") << 9500.f << 10300.f << "Label2";
     QTest::newRow("close cross") << 10365.f << 765.f << "Picture1";
     QTest::newRow("bare panel") << 500.f << 500.f << "";
     QTest::newRow("outside the panel") << -100.f << 500.f << "";

@@ -87,5 +87,44 @@
         <source>Say The Time Outloud</source>
         <translation>Sag die Uhrzeit laut</translation>
     </message>
+    <message>
+        <source>Clock: click to hear a time, set the hands with the arrow keys and Page Up and Page Down, click again to check, right click to hear it in words</source>
+        <translation>Uhr: klicke, um eine Uhrzeit zu hören, stell die Zeiger mit den Pfeiltasten und Bild auf und Bild ab, klicke noch einmal zum Prüfen, Rechtsklick, um sie in Worten zu hören</translation>
+    </message>
+    <message>
+        <source>Show %1; the hands show %2.</source>
+        <translation>Stell %1 ein; die Zeiger zeigen %2.</translation>
+    </message>
+    <message>
+        <source>The hands show %1.</source>
+        <translation>Die Zeiger zeigen %1.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>The heading over the options Read (the clock shows a time, the child says it) and Set (the voice asks for a time, the child moves the hands).</extracomment>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <extracomment>An option of Practice: the child moves the hands to the time asked for.</extracomment>
+        <translation>Stellen</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <extracomment>An option of Practice: the child reads the time the clock shows.</extracomment>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>click the clock to hear a time, move the hands to show it, then click the clock to check.</source>
+        <translation>Klicke auf die Uhr, um eine Uhrzeit zu hören, stell die Zeiger darauf und klicke dann noch einmal auf die Uhr, um zu prüfen.</translation>
+    </message>
+    <message>
+        <source> right click the clock to hear the time in words.</source>
+        <translation> Rechtsklick auf die Uhr: die Uhrzeit in Worten.</translation>
+    </message>
+    <message>
+        <source>Show The Time</source>
+        <translation>Stell die Uhrzeit ein</translation>
+    </message>
 </context>
 </TS>

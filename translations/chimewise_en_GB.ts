@@ -87,5 +87,44 @@
         <source>Say The Time Outloud</source>
         <translation>Say The Time Outloud</translation>
     </message>
+    <message>
+        <source>Clock: click to hear a time, set the hands with the arrow keys and Page Up and Page Down, click again to check, right click to hear it in words</source>
+        <translation>Clock: click to hear a time, set the hands with the arrow keys and Page Up and Page Down, click again to check, right click to hear it in words</translation>
+    </message>
+    <message>
+        <source>Show %1; the hands show %2.</source>
+        <translation>Show %1; the hands show %2.</translation>
+    </message>
+    <message>
+        <source>The hands show %1.</source>
+        <translation>The hands show %1.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>The heading over the options Read (the clock shows a time, the child says it) and Set (the voice asks for a time, the child moves the hands).</extracomment>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <extracomment>An option of Practice: the child moves the hands to the time asked for.</extracomment>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <extracomment>An option of Practice: the child reads the time the clock shows.</extracomment>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>click the clock to hear a time, move the hands to show it, then click the clock to check.</source>
+        <translation>click the clock to hear a time, move the hands to show it, then click the clock to check.</translation>
+    </message>
+    <message>
+        <source> right click the clock to hear the time in words.</source>
+        <translation> right click the clock to hear the time in words.</translation>
+    </message>
+    <message>
+        <source>Show The Time</source>
+        <translation>Show The Time</translation>
+    </message>
 </context>
 </TS>

@@ -87,5 +87,44 @@
         <source>Say The Time Outloud</source>
         <translation>Di la hora en voz alta</translation>
     </message>
+    <message>
+        <source>Clock: click to hear a time, set the hands with the arrow keys and Page Up and Page Down, click again to check, right click to hear it in words</source>
+        <translation>Reloj: haz clic para oír una hora, mueve las agujas con las flechas, Re Pág y Av Pág, vuelve a hacer clic para comprobar, clic derecho para oírla en palabras</translation>
+    </message>
+    <message>
+        <source>Show %1; the hands show %2.</source>
+        <translation>Muestra %1; las agujas marcan %2.</translation>
+    </message>
+    <message>
+        <source>The hands show %1.</source>
+        <translation>Las agujas marcan %1.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>The heading over the options Read (the clock shows a time, the child says it) and Set (the voice asks for a time, the child moves the hands).</extracomment>
+        <translation>Practicar</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <extracomment>An option of Practice: the child moves the hands to the time asked for.</extracomment>
+        <translation>Poner</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <extracomment>An option of Practice: the child reads the time the clock shows.</extracomment>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>click the clock to hear a time, move the hands to show it, then click the clock to check.</source>
+        <translation>Haz clic en el reloj para oír una hora, mueve las agujas hasta ella y vuelve a hacer clic en el reloj para comprobar.</translation>
+    </message>
+    <message>
+        <source> right click the clock to hear the time in words.</source>
+        <translation> Clic derecho en el reloj: la hora en palabras.</translation>
+    </message>
+    <message>
+        <source>Show The Time</source>
+        <translation>Muestra la hora</translation>
+    </message>
 </context>
 </TS>

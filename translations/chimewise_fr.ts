@@ -87,5 +87,44 @@
         <source>Say The Time Outloud</source>
         <translation>Dis l&apos;heure à voix haute</translation>
     </message>
+    <message>
+        <source>Clock: click to hear a time, set the hands with the arrow keys and Page Up and Page Down, click again to check, right click to hear it in words</source>
+        <translation>Horloge&#xa0;: clique pour entendre une heure, place les aiguilles avec les flèches, Page précédente et Page suivante, clique encore pour vérifier, clic droit pour l&apos;entendre en mots</translation>
+    </message>
+    <message>
+        <source>Show %1; the hands show %2.</source>
+        <translation>Montre %1&#xa0;; les aiguilles indiquent %2.</translation>
+    </message>
+    <message>
+        <source>The hands show %1.</source>
+        <translation>Les aiguilles indiquent %1.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>The heading over the options Read (the clock shows a time, the child says it) and Set (the voice asks for a time, the child moves the hands).</extracomment>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <extracomment>An option of Practice: the child moves the hands to the time asked for.</extracomment>
+        <translation>Placer</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <extracomment>An option of Practice: the child reads the time the clock shows.</extracomment>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>click the clock to hear a time, move the hands to show it, then click the clock to check.</source>
+        <translation>Clique sur l&apos;horloge pour entendre une heure, place les aiguilles, puis clique encore sur l&apos;horloge pour vérifier.</translation>
+    </message>
+    <message>
+        <source> right click the clock to hear the time in words.</source>
+        <translation> Clic droit sur l&apos;horloge&#xa0;: l&apos;heure en mots.</translation>
+    </message>
+    <message>
+        <source>Show The Time</source>
+        <translation>Montre l&apos;heure</translation>
+    </message>
 </context>
 </TS>

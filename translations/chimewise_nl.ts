@@ -87,5 +87,44 @@
         <source>Say The Time Outloud</source>
         <translation>Zeg de tijd hardop</translation>
     </message>
+    <message>
+        <source>Clock: click to hear a time, set the hands with the arrow keys and Page Up and Page Down, click again to check, right click to hear it in words</source>
+        <translation>Klok: klik om een tijd te horen, zet de wijzers met de pijltjestoetsen en Page Up en Page Down, klik nog eens om te controleren, klik met rechts om hem in woorden te horen</translation>
+    </message>
+    <message>
+        <source>Show %1; the hands show %2.</source>
+        <translation>Zet de klok op %1; de wijzers staan op %2.</translation>
+    </message>
+    <message>
+        <source>The hands show %1.</source>
+        <translation>De wijzers staan op %1.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>The heading over the options Read (the clock shows a time, the child says it) and Set (the voice asks for a time, the child moves the hands).</extracomment>
+        <translation>Oefenen</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <extracomment>An option of Practice: the child moves the hands to the time asked for.</extracomment>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <extracomment>An option of Practice: the child reads the time the clock shows.</extracomment>
+        <translation>Lezen</translation>
+    </message>
+    <message>
+        <source>click the clock to hear a time, move the hands to show it, then click the clock to check.</source>
+        <translation>Klik op de klok om een tijd te horen, zet de wijzers goed en klik dan nog eens op de klok om te controleren.</translation>
+    </message>
+    <message>
+        <source> right click the clock to hear the time in words.</source>
+        <translation> Klik met rechts op de klok: de tijd in woorden.</translation>
+    </message>
+    <message>
+        <source>Show The Time</source>
+        <translation>Zet de klok</translation>
+    </message>
 </context>
 </TS>

@@ -20,13 +20,17 @@ QList<Control*> accessibleControls(const Panel& panel)
     return out;
 }
 
-class ControlAccessible final : public QAccessibleInterface, public QAccessibleActionInterface
+class ControlAccessible final : public QAccessibleInterface,
+                                public QAccessibleActionInterface,
+                                public QAccessibleValueInterface
 {
 public:
     ControlAccessible(FormView* view, Control* control) : view(view), control(control)
     {
         reportedChecked = state().checked;
+        reportedName = text(QAccessible::Name);
         reportedDescription = text(QAccessible::Description);
+        reportedValue = currentValue();
     }
 
     Control* target() const { return control; }
@@ -48,6 +52,10 @@ public:
             return control->accessibleName;
         if (t == QAccessible::Description)
             return view->accessibleDescription(*control);
+        if (t == QAccessible::Value) {
+            const std::optional<FormView::Value> value = view->accessibleValue(*control);
+            return value ? value->text : QString();
+        }
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -86,8 +94,11 @@ public:
     }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                                    : nullptr;
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        if (type == QAccessible::ValueInterface && view && view->accessibleValue(*control))
+            return static_cast<QAccessibleValueInterface*>(this);
+        return nullptr;
     }
 
     QStringList actionNames() const override { return {pressAction()}; }
@@ -97,6 +108,18 @@ public:
             view->pressControl(*control, 1);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+    QVariant currentValue() const override { return valuePart(&FormView::Value::current); }
+    void setCurrentValue(const QVariant& value) override
+    {
+        bool isNumber = false;
+        const double number = value.toDouble(&isNumber);
+        if (view && isNumber && view->accessibleValue(*control))
+            view->setControlValue(*control, number);
+    }
+    QVariant maximumValue() const override { return valuePart(&FormView::Value::maximum); }
+    QVariant minimumValue() const override { return valuePart(&FormView::Value::minimum); }
+    QVariant minimumStepSize() const override { return valuePart(&FormView::Value::step); }
 
     // Sends an event for each change since the screen reader last heard of this control.
     void announceChanges()
@@ -108,19 +131,39 @@ public:
             QAccessibleStateChangeEvent event(this, changed);
             QAccessible::updateAccessibility(&event);
         }
-        if (QString description = text(QAccessible::Description);
-            description != reportedDescription) {
-            reportedDescription = std::move(description);
-            QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&event);
+        announceText(QAccessible::Name, reportedName, QAccessible::NameChanged);
+        announceText(QAccessible::Description, reportedDescription,
+                     QAccessible::DescriptionChanged);
+        if (QVariant value = currentValue(); value != reportedValue) {
+            reportedValue = value;
+            if (value.isValid()) {
+                QAccessibleValueChangeEvent event(this, value);
+                QAccessible::updateAccessibility(&event);
+            }
         }
     }
 
 private:
+    QVariant valuePart(double FormView::Value::*part) const
+    {
+        const std::optional<FormView::Value> value =
+            view ? view->accessibleValue(*control) : std::nullopt;
+        return value ? QVariant((*value).*part) : QVariant();
+    }
+    void announceText(QAccessible::Text which, QString& reported, QAccessible::Event change)
+    {
+        if (QString now = text(which); now != reported) {
+            reported = std::move(now);
+            QAccessibleEvent event(this, change);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+
     QPointer<FormView> view;
     Control* control;
     bool reportedChecked = false;
-    QString reportedDescription;
+    QString reportedName, reportedDescription;
+    QVariant reportedValue;
 };
 
 class FormAccessible;

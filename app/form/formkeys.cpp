@@ -43,8 +43,7 @@ void FormView::pressControl(Control& control, int button)
     controlMouseUp(control, button, 0, control.Width / 2, control.Height / 2);
     if (button == 1)
         controlClick(control);
-    update();
-    announceAccessibleChanges(*this);
+    afterInput();
 }
 
 void FormView::moveFocus(int step)
@@ -86,6 +85,11 @@ void FormView::keyPressEvent(QKeyEvent* event)
         close();
         return;
     }
+    Control* focused = focusedControl();
+    if (focused && controlKeyDown(*focused, event->key(), shiftCode(event->modifiers()))) {
+        afterInput();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Right:
     case Qt::Key_Down:
@@ -100,7 +104,6 @@ void FormView::keyPressEvent(QKeyEvent* event)
     }
     // A held key repeats; a child leaning on it must not click again and again.
     const int button = buttonOfKey(event);
-    Control* focused = focusedControl();
     if (button && focused && !repeat)
         pressControl(*focused, button);
     else if (!button)

@@ -11,15 +11,6 @@
 #include <QPainter>
 #include <QToolTip>
 
-namespace
-{
-int shiftCode(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
-} // namespace
-
 FormView::FormView(QWidget* parent) : QWidget(parent)
 {
     static const bool accessible = (QAccessible::installFactory(formAccessibleFactory), true);
@@ -51,9 +42,39 @@ int FormView::buttonCode(Qt::MouseButton button)
     }
 }
 
+int FormView::shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
 QString FormView::accessibleDescription(const Control& control) const
 {
     return control.toolTip;
+}
+
+std::optional<FormView::Value> FormView::accessibleValue(const Control&) const
+{
+    return std::nullopt;
+}
+
+void FormView::setControlValue(Control& control, double value)
+{
+    setAccessibleValue(control, value);
+    afterInput();
+}
+
+void FormView::afterInput()
+{
+    update();
+    announceAccessibleChanges(*this);
+}
+
+void FormView::repaintPanel()
+{
+    const QPointF topLeft = windowPosOf(0, 0);
+    const QPointF bottomRight = windowPosOf(form.Width, form.Height);
+    update(QRectF(topLeft, bottomRight).toAlignedRect());
 }
 
 void FormView::fitPanelTo(QSizeF area)
@@ -123,6 +144,12 @@ void FormView::mousePressEvent(QMouseEvent* event)
     const Press press = pressTargetAt(event->position());
     pressed[event->button()] = press;
     focusOnPressed(press.control);
+    if (press.control) {
+        const QPointF twips = panelTwipsAt(event->position());
+        controlMouseDown(*press.control, buttonCode(event->button()), shiftCode(event->modifiers()),
+                         static_cast<float>(twips.x()) - press.control->Left,
+                         static_cast<float>(twips.y()) - press.control->Top);
+    }
 }
 
 void FormView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -130,6 +157,30 @@ void FormView::mouseDoubleClickEvent(QMouseEvent* event)
     // The second press of a double click is an ordinary press, so it gets its own
     // release events like the first.
     mousePressEvent(event);
+    const Press press = pressed[event->button()];
+    if (event->button() == Qt::LeftButton && press.control)
+        controlDblClick(*press.control);
+}
+
+void FormView::mouseMoveEvent(QMouseEvent* event)
+{
+    // The moves go where the first button held went down, as long as any is held.
+    Control* control = nullptr;
+    int buttons = 0;
+    for (const auto& [button, press] : pressed) {
+        if (!(event->buttons() & button))
+            continue;
+        buttons |= buttonCode(button);
+        if (!control)
+            control = press.control;
+    }
+    if (!control)
+        return;
+    const QPointF twips = panelTwipsAt(event->position());
+    controlMouseMove(*control, buttons, shiftCode(event->modifiers()),
+                     static_cast<float>(twips.x()) - control->Left,
+                     static_cast<float>(twips.y()) - control->Top);
+    announceAccessibleChanges(*this);
 }
 
 void FormView::mouseReleaseEvent(QMouseEvent* event)
@@ -152,8 +203,7 @@ void FormView::mouseReleaseEvent(QMouseEvent* event)
     } else if (leftClick && press.target == Target::Surface) {
         surfaceClick();
     }
-    update();
-    announceAccessibleChanges(*this);
+    afterInput();
 }
 
 bool FormView::event(QEvent* event)

@@ -5,13 +5,16 @@
 
 #include <QWidget>
 #include <map>
+#include <optional>
 
 // A window that shows one Panel centred in a black surround and turns mouse and keyboard
-// input into the control events the window's logic handles: Click for a left press and
-// release on the same control, MouseUp for every release, delivered to the control the
-// button went down on. The keyboard moves a focus through the panel's tab order and
-// presses the focused control exactly as the mouse would, once for each time a key goes
-// down, however long it is held.
+// input into the control events the window's logic handles: MouseDown for every press,
+// MouseMove while a button is held, MouseUp for every release, all three delivered to the
+// control the button went down on; Click for a left press and release on the same control,
+// and DblClick for the second left press of a double click. A key goes first to the focused
+// control's KeyDown, with every repeat of a held key; what that leaves, the keyboard uses to
+// move a focus through the panel's tab order and to press the focused control exactly as the
+// mouse would, once for each time a key goes down, however long it is held.
 class FormView : public QWidget
 {
     Q_OBJECT
@@ -46,22 +49,48 @@ public:
     // knows more.
     virtual QString accessibleDescription(const Control& control) const;
 
+    // A control that holds a value a screen reader can read and change, as a slider does;
+    // most hold none.
+    struct Value {
+        double current = 0, minimum = 0, maximum = 0, step = 1;
+        QString text; // how the value reads, "3:15" rather than 39
+    };
+    virtual std::optional<Value> accessibleValue(const Control& control) const;
+    // A screen reader setting a control's value: the window's change, then the same repaint
+    // and announcements as after any input.
+    void setControlValue(Control& control, double value);
+
+    // Repaints the panel alone, for a change that touches nothing outside it.
+    void repaintPanel();
+
     // Frames painted so far; a repaint is done when this moves.
     quint64 framesPainted() const { return frames; }
 
-    // Button codes handed to MouseUp handlers.
+    // Button codes handed to mouse handlers, and the Shift, Ctrl and Alt keys as a sum of 1,
+    // 2 and 4.
     static int buttonCode(Qt::MouseButton button);
+    static int shiftCode(Qt::KeyboardModifiers modifiers);
 
 protected:
     virtual void controlClick(Control& control) = 0;
     virtual void controlMouseUp(Control& control, int button, int shift, float x, float y) = 0;
     virtual void surfaceClick() = 0;
+    // x and y are twips from the control's top-left corner; for MouseMove, button is the sum
+    // of the codes of the buttons held.
+    virtual void controlMouseDown(Control&, int /*button*/, int /*shift*/, float, float) {}
+    virtual void controlMouseMove(Control&, int /*button*/, int /*shift*/, float, float) {}
+    virtual void controlDblClick(Control&) {}
+    // A key pressed while the control has the focus; true when the window used it. Held
+    // keys come again with every repeat.
+    virtual bool controlKeyDown(Control&, int /*key*/, int /*shift*/) { return false; }
+    virtual void setAccessibleValue(Control&, double /*value*/) {}
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -77,6 +106,7 @@ private:
     };
     Press pressTargetAt(QPointF pos) const;
     QPointF panelTwipsAt(QPointF windowPos) const;
+    void afterInput();
     void moveFocus(int step);
     void focusOnPressed(const Control* control);
 

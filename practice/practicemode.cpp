@@ -1,0 +1,59 @@
+// The Practice options: Read, where the clock shows a time and the child says it, and Set,
+// where the voice asks for a time and the child puts the hands there.
+#include "app/form/textfit.h"
+#include "app/frmclock.h"
+
+namespace
+{
+struct Instructions {
+    const char* steps;      // lblClickTheGreen
+    const char* rightClick; // Label1, with the blank it has always begun with
+};
+
+// Translated where they are shown.
+constexpr Instructions kRead{
+    QT_TRANSLATE_NOOP("frmclock", "click the clock, then say the time outloud, then click the "
+                                  "clock again to check your response."),
+    QT_TRANSLATE_NOOP("frmclock", " right click the clock for an alternate time phrase.")};
+constexpr Instructions kSet{
+    QT_TRANSLATE_NOOP("frmclock", "click the clock to hear a time, move the hands to show it, "
+                                  "then click the clock to check."),
+    QT_TRANSLATE_NOOP("frmclock", " right click the clock to hear the time in words.")};
+} // namespace
+
+void frmclock::lblRead_Click()
+{
+    choosePracticeMode(PracticeMode::read);
+}
+
+void frmclock::lblSet_Click()
+{
+    choosePracticeMode(PracticeMode::set);
+}
+
+// Either choice starts its practice afresh from twelve o'clock, as a precision does; a time
+// asked or shown before is over.
+void frmclock::choosePracticeMode(PracticeMode mode)
+{
+    const bool set = mode == PracticeMode::set;
+    shpRead->Visible = !set;
+    shpSet->Visible = set;
+    glideTimer.stop();
+    practiceMode = mode;
+    showInstructions();
+    describeClock();
+    if (set)
+        prepareSetSounds();
+    speakText(saying(phrasing(), set ? Saying::SetMode : Saying::ReadMode));
+    refreshClock();
+    clickState = ClickState::get;
+    setCaption(*lblTop, QString());
+    lblDigital->Visible = !set;
+}
+
+void frmclock::showInstructions()
+{
+    const Instructions& text = practiceMode == PracticeMode::set ? kSet : kRead;
+    setCaption(*lblClickTheGreen, tr(text.steps));
+    setCaption(*Label1, tr(text.rightClick));
+}

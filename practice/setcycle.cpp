@@ -1,0 +1,92 @@
+// Setting the clock: a click asks for a time, the child moves the hands, the next click
+// checks them. Twice wrong, and the clock shows the time itself.
+#include "app/form/textfit.h"
+#include "app/frmclock.h"
+#include "clockface/dialmath.h"
+#include "speech/timephrase.h"
+
+namespace
+{
+// The phrases of a time on whole marks; hour 0 is said as twelve.
+ComposedTime phrasesOf(const Phrasing& phrasing, int marks)
+{
+    const std::optional<ComposedTime> composed =
+        composeTimePhraseIn(phrasing, marks / 12, marks % 12);
+    return composed ? *composed : ComposedTime{};
+}
+} // namespace
+
+void frmclock::setClockClicked(int Button)
+{
+    if (Button == 1) {
+        // The release of a drag, or of a press that did something else, is no click.
+        const SetGesture gesture = std::exchange(setGesture, {});
+        if (gesture.dragged || gesture.consumed)
+            return;
+    }
+    // A click while the hands glide hurries them there; it asks and checks nothing.
+    if (isGliding()) {
+        if (Button == 1 || Button == 2)
+            finishGlide();
+        return;
+    }
+    if (Button == 1 && setTarget.pending)
+        checkHands();
+    else if (Button == 1)
+        askSetTarget();
+    else if (Button == 2 && setTarget.pending)
+        speakText(phrasing().askWorded(altTimePhrase));
+    else if (Button == 2)
+        sayHandsInWords();
+}
+
+// The readout shows the time asked for; the hands stay where the child left them.
+void frmclock::askSetTarget()
+{
+    play1Tic();
+    setTarget = SetTarget{marksOf(nextPracticeTime()), true, 0};
+    const ComposedTime target = phrasesOf(phrasing(), setTarget.marks);
+    timePhrase = target.timePhrase;
+    altTimePhrase = target.altTimePhrase;
+    setCaption(*lblDigital, digitalReadout(setTarget.marks / 12, setTarget.marks % 12));
+    lblDigital->Visible = true;
+    setCaption(*lblTop, tr("Show The Time"));
+    speakText(phrasing().askReading(timePhrase));
+    // What may come next, made while the child turns the hands.
+    if (voice)
+        voice->prepare({phrasing().right(timePhrase), phrasing().askWorded(altTimePhrase),
+                        phrasing().shown(timePhrase)});
+}
+
+void frmclock::checkHands()
+{
+    switch (judge(setTarget, setHands)) {
+    case Verdict::right:
+        playChime();
+        setCaption(*lblTop, QString());
+        speakText(phrasing().right(timePhrase));
+        break;
+    case Verdict::wrong:
+        speakText(phrasing().wrong(phrasesOf(phrasing(), setHands).timePhrase));
+        break;
+    case Verdict::shown:
+        setCaption(*lblTop, QString());
+        glideHandsTo(setTarget.marks); // says the time when the hands are there
+        break;
+    }
+}
+
+void frmclock::sayHandsInWords()
+{
+    speakText(phrasesOf(phrasing(), setHands).altTimePhrase);
+}
+
+void frmclock::endSetTarget()
+{
+    glideTimer.stop();
+    setTarget = SetTarget{};
+    setGesture = SetGesture{};
+    setHands = 0;
+    setCaption(*lblTop, QString());
+    lblDigital->Visible = false;
+}

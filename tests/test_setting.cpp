@@ -1,0 +1,256 @@
+// The rules of setting the clock, without a window: where a pointer is on the dial, which
+// hand it takes, where a dragged or stepped hand lands, the verdicts and the glide. Every
+// expected value is worked by hand; times are in marks from twelve (3:15 is 3 * 12 + 3).
+#include "clockface/handdrag.h"
+#include "practice/setting.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(Hand)
+
+class SettingTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void dialPosition_data();
+    void dialPosition();
+    void handTakenHold_data();
+    void handTakenHold();
+    void minuteHandDragged_data();
+    void minuteHandDragged();
+    void hourHandDragged_data();
+    void hourHandDragged();
+    void keySteps_data();
+    void keySteps();
+    void verdicts_data();
+    void verdicts();
+    void glide_data();
+    void glide();
+    void practiceTimeOnMarks_data();
+    void practiceTimeOnMarks();
+};
+
+namespace
+{
+constexpr TwipPoint kCentre{4560, 6142.5};
+} // namespace
+
+void SettingTest::dialPosition_data()
+{
+    QTest::addColumn<TwipPoint>("point");
+    QTest::addColumn<double>("position");
+    QTest::newRow("straight up") << TwipPoint{4560, 3000} << 0.0;
+    QTest::newRow("right") << TwipPoint{7000, 6142.5} << 3.0;
+    QTest::newRow("down") << TwipPoint{4560, 9000} << 6.0;
+    QTest::newRow("left") << TwipPoint{2000, 6142.5} << 9.0;
+    QTest::newRow("up and right, 45 degrees") << TwipPoint{5560, 5142.5} << 1.5;
+    QTest::newRow("down and left, 45 degrees") << TwipPoint{3560, 7142.5} << 7.5;
+    // atan(1 / 3142.5) = 3.1822e-4 rad short of a full turn, 6.0776e-4 of a mark.
+    QTest::newRow("a hair left of up") << TwipPoint{4559, 3000} << 11.9993922;
+}
+
+void SettingTest::dialPosition()
+{
+    QFETCH(TwipPoint, point);
+    QFETCH(double, position);
+    const double got = dialPositionAt(kCentre, point);
+    QVERIFY2(qAbs(got - position) < 1e-6, qPrintable(QString::number(got, 'g', 10)));
+    QVERIFY(got >= 0 && got < 12);
+}
+
+void SettingTest::handTakenHold_data()
+{
+    // The minute hand points at the 12 (tip 2880 above the centre), the hour hand at the 3
+    // (tip 1800 right of it); hold is taken within 300.
+    QTest::addColumn<TwipPoint>("hourTip");
+    QTest::addColumn<TwipPoint>("point");
+    QTest::addColumn<Hand>("hand");
+    const TwipPoint atThree{6360, 6142.5}, atTwelve{4560, 4342.5};
+    QTest::newRow("minute tip") << atThree << TwipPoint{4560, 3262.5} << Hand::minute;
+    QTest::newRow("along the minute hand") << atThree << TwipPoint{4660, 4000} << Hand::minute;
+    QTest::newRow("250 past the minute tip") << atThree << TwipPoint{4560, 3012.5} << Hand::minute;
+    QTest::newRow("400 past the minute tip") << atThree << TwipPoint{4560, 2862.5} << Hand::none;
+    QTest::newRow("middle of the hour hand") << atThree << TwipPoint{5500, 6200} << Hand::hour;
+    QTest::newRow("200 past the hour tip") << atThree << TwipPoint{6560, 6142.5} << Hand::hour;
+    QTest::newRow("the face between them") << atThree << TwipPoint{5800, 4900} << Hand::none;
+    QTest::newRow("lower left of the face") << atThree << TwipPoint{3000, 8000} << Hand::none;
+    QTest::newRow("by the pin, nearer the minute hand")
+        << atThree << TwipPoint{4600, 6100} << Hand::minute;
+    QTest::newRow("by the pin, nearer the hour hand")
+        << atThree << TwipPoint{4640, 6120} << Hand::hour;
+    QTest::newRow("as near to both") << atThree << TwipPoint{4700, 6002.5} << Hand::minute;
+    QTest::newRow("one over the other, past the hour tip")
+        << atTwelve << TwipPoint{4560, 4000} << Hand::minute;
+}
+
+void SettingTest::handTakenHold()
+{
+    QFETCH(TwipPoint, hourTip);
+    QFETCH(TwipPoint, point);
+    QFETCH(Hand, hand);
+    QCOMPARE(handAt(kCentre, {4560, 3262.5}, hourTip, point, 300), hand);
+}
+
+void SettingTest::minuteHandDragged_data()
+{
+    QTest::addColumn<int>("hands");
+    QTest::addColumn<double>("position");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("3:00 to the 3") << 36 << 3.0 << 39;
+    QTest::newRow("nearest mark below") << 36 << 2.4 << 38;
+    QTest::newRow("nearest mark above") << 36 << 2.6 << 39;
+    QTest::newRow("2:55 on past the 12 is 3:00") << 35 << 0.2 << 36;
+    QTest::newRow("3:00 back past the 12 is 2:55") << 36 << 11.3 << 35;
+    QTest::newRow("3:00 near the 12 stays") << 36 << 11.8 << 36;
+    QTest::newRow("11:55 on past the 12 is 12:00") << 143 << 0.0 << 0;
+    QTest::newRow("12:00 back past the 12 is 11:55") << 0 << 11.0 << 143;
+    QTest::newRow("3:50 on past the 12 to 4:10") << 46 << 2.0 << 50;
+    QTest::newRow("3:10 back past the 12 to 2:45") << 38 << 9.0 << 33;
+    QTest::newRow("half a turn goes on") << 36 << 6.0 << 42;
+    QTest::newRow("a position past a turn") << 36 << 15.0 << 39;
+    QTest::newRow("a position below zero") << 36 << -1.0 << 35;
+}
+
+void SettingTest::minuteHandDragged()
+{
+    QFETCH(int, hands);
+    QFETCH(double, position);
+    QFETCH(int, expected);
+    QCOMPARE(minuteHandDraggedTo(hands, position), expected);
+}
+
+void SettingTest::hourHandDragged_data()
+{
+    QTest::addColumn<int>("hands");
+    QTest::addColumn<double>("position");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("3:15 to where 5:15 stands") << 39 << 5.25 << 63;
+    QTest::newRow("3:30 to 7.4 is 7:30") << 42 << 7.4 << 90;
+    QTest::newRow("3:55 to the 12 is 11:55") << 47 << 0.0 << 143;
+    QTest::newRow("3:00 near the 12 is 12:00") << 36 << 11.7 << 0;
+    QTest::newRow("12:45 to 1.8 is 1:45") << 9 << 1.8 << 21;
+    QTest::newRow("minutes kept, hour wraps") << 141 << 13.2 << 9;
+}
+
+void SettingTest::hourHandDragged()
+{
+    QFETCH(int, hands);
+    QFETCH(double, position);
+    QFETCH(int, expected);
+    QCOMPARE(hourHandDraggedTo(hands, position), expected);
+}
+
+void SettingTest::keySteps_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("hands");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("Right from 11:55") << int(Qt::Key_Right) << 143 << 0;
+    QTest::newRow("Up from 3:00") << int(Qt::Key_Up) << 36 << 37;
+    QTest::newRow("Left from 12:00") << int(Qt::Key_Left) << 0 << 143;
+    QTest::newRow("Down from 3:00") << int(Qt::Key_Down) << 36 << 35;
+    QTest::newRow("Page Up from 11:30") << int(Qt::Key_PageUp) << 138 << 6;
+    QTest::newRow("Page Down from 12:30") << int(Qt::Key_PageDown) << 6 << 138;
+    QTest::newRow("Space is no step") << int(Qt::Key_Space) << 36 << 36;
+    QTest::newRow("Tab is no step") << int(Qt::Key_Tab) << 36 << 36;
+}
+
+void SettingTest::keySteps()
+{
+    QFETCH(int, key);
+    QFETCH(int, hands);
+    QFETCH(int, expected);
+    QCOMPARE(wrapMarks(hands + handStepForKey(key)), expected);
+}
+
+void SettingTest::verdicts_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QString>("verdicts");
+    QTest::newRow("right at once") << 39 << QList<int>{39} << "right";
+    QTest::newRow("wrong, then right") << 39 << QList<int>{36, 39} << "wrong right";
+    QTest::newRow("wrong twice, the same") << 39 << QList<int>{36, 36} << "wrong shown";
+    QTest::newRow("wrong twice, different") << 39 << QList<int>{36, 40} << "wrong shown";
+    QTest::newRow("an hour out is wrong") << 39 << QList<int>{51, 27} << "wrong shown";
+    QTest::newRow("twelve is twelve") << 0 << QList<int>{144} << "right";
+}
+
+void SettingTest::verdicts()
+{
+    QFETCH(int, target);
+    QFETCH(QList<int>, answers);
+    QFETCH(QString, verdicts);
+    SetTarget asked{target, true, 0};
+    QStringList got;
+    for (int hands : answers) {
+        QVERIFY(asked.pending);
+        switch (judge(asked, hands)) {
+        case Verdict::right:
+            got << "right";
+            break;
+        case Verdict::wrong:
+            got << "wrong";
+            break;
+        case Verdict::shown:
+            got << "shown";
+            break;
+        }
+    }
+    QCOMPARE(got.join(' '), verdicts);
+    QVERIFY(!asked.pending); // every row ends its target
+}
+
+void SettingTest::glide_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<double>("fraction");
+    QTest::addColumn<double>("position");
+    QTest::newRow("start") << 36 << 39 << 0.0 << 36.0;
+    QTest::newRow("half way") << 36 << 39 << 0.5 << 37.5;
+    QTest::newRow("a quarter of the time, slow at first") << 0 << 8 << 0.25 << 1.25;
+    QTest::newRow("end") << 36 << 39 << 1.0 << 39.0;
+    QTest::newRow("11:55 to 12:05 passes 12:00") << 143 << 1 << 0.5 << 0.0;
+    QTest::newRow("12:05 to 11:55 passes 12:00") << 1 << 143 << 0.5 << 0.0;
+    QTest::newRow("12:00 to 11:30 goes back") << 0 << 138 << 0.5 << 141.0;
+    QTest::newRow("ends on the target round the 12") << 140 << 4 << 1.0 << 4.0;
+    QTest::newRow("past the end stays at the target") << 140 << 4 << 1.5 << 4.0;
+}
+
+void SettingTest::glide()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(double, fraction);
+    QFETCH(double, position);
+    QCOMPARE(glidePosition(from, to, fraction), position);
+}
+
+void SettingTest::practiceTimeOnMarks_data()
+{
+    QTest::addColumn<double>("hour");
+    QTest::addColumn<double>("mark");
+    QTest::addColumn<int>("marks");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("12 o'clock as 12") << 12.0 << 0.0 << 0 << "12:00";
+    QTest::newRow("12 o'clock as 0") << 0.0 << 0.0 << 0 << "12:00";
+    QTest::newRow("12:15 as 0.25") << 0.25 << 3.0 << 3 << "12:15";
+    QTest::newRow("3:15, mark a hair low") << 3.25 << 2.9999999 << 39 << "3:15";
+    QTest::newRow("3:15, mark a hair high") << 3.25 << 3.0000001 << 39 << "3:15";
+    QTest::newRow("11:55") << 143 / 12.0 << 10.9999999 << 143 << "11:55";
+    QTest::newRow("1:05") << 13 / 12.0 << 1.0 << 13 << "1:05";
+}
+
+void SettingTest::practiceTimeOnMarks()
+{
+    QFETCH(double, hour);
+    QFETCH(double, mark);
+    QFETCH(int, marks);
+    QFETCH(QString, text);
+    QCOMPARE(marksOf({hour, mark}), marks);
+    QCOMPARE(clockText(marks), text);
+}
+
+QTEST_APPLESS_MAIN(SettingTest)
+#include "test_setting.moc"
