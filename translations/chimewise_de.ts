@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>click the clock to hear a time, move the hands to show it, then click the clock to check.</source>
-        <translation>Klicke auf die Uhr, um eine Uhrzeit zu hören, stell die Zeiger darauf und klicke dann noch einmal auf die Uhr, um zu prüfen.</translation>
+        <translation>Klicke auf die Uhr, um eine Uhrzeit zu hören, stell die Zeiger ein und klicke zum Prüfen noch einmal.</translation>
     </message>
     <message>
         <source> right click the clock to hear the time in words.</source>
