@@ -59,13 +59,10 @@ public:
     QString digitalHourText, digitalMinuteText;
 
     // ===================================================================================
-    // Spoken time: speech, ticks, phrases and the announcement     (speech/)
-    //   speaking.cpp: speech and ticks; composetimephrase.cpp; currenttime.cpp
+    // Spoken time: speech, phrases and the announcement             (speech/)
+    //   speaking.cpp: speech; composetimephrase.cpp; currenttime.cpp
     // ===================================================================================
     void speakText(QString text);
-    void play1Tic();
-    void play4Tics();
-    void prepareTick();
     void speakTimePhrase();
     void speakAltPhrase();
     void sayAltPhrase();
@@ -76,8 +73,9 @@ public:
     QString timePhrase, altTimePhrase;
 
     // ===================================================================================
-    // Practice: state, time stepping, click cycle and options      (practice/)
-    //   steppers.cpp: advanceTime and the steppers; clickcycle.cpp; options.cpp
+    // Practice: state, time stepping, click cycle, ticks and options (practice/)
+    //   steppers.cpp: advanceTime and the steppers; clickcycle.cpp; ticks.cpp: the tick
+    //   sounds; options.cpp
     // ===================================================================================
     void advanceTime();
     void stepHourInOrder();
@@ -90,6 +88,9 @@ public:
     void step5minRandom();
     void lblClickMe_MouseUp(int Button, int Shift, float X, float Y);
     void nextTime();
+    void play1Tic();
+    void play4Tics();
+    void prepareTick();
     void lblOrder_Click();
     void lblRandom_Click();
     void lblHour_Click();
