@@ -4,7 +4,7 @@
 
 #include <malloc.h>
 
-static_assert(FliteSynth::kRate == SoundService::kSpeechRate,
+static_assert(FliteSynth::kRate == kSpeechRate,
               "speech goes to the server at the rate flite makes it");
 
 namespace

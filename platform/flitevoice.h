@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/flitesynth.h"
-#include "platform/sound/soundservice.h"
+#include "platform/sound/soundoutput.h"
 #include "platform/voice.h"
 
 #include <QStringList>

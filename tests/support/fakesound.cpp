@@ -2,36 +2,6 @@
 
 #include <chrono>
 
-FakeSoundOutput::FakeSoundOutput()
-    : worker([this] {
-          std::unique_lock guard(lock);
-          for (;;) {
-              changed.wait(guard, [this] { return stopping || !work.empty(); });
-              if (work.empty())
-                  return;
-              auto next = std::move(work.front());
-              work.pop_front();
-              busy = true;
-              guard.unlock();
-              next();
-              guard.lock();
-              busy = false;
-              changed.notify_all();
-          }
-      })
-{
-}
-
-FakeSoundOutput::~FakeSoundOutput()
-{
-    {
-        std::lock_guard guard(lock);
-        stopping = true;
-    }
-    changed.notify_all();
-    worker.join();
-}
-
 std::uint64_t FakeSoundOutput::begin(SoundSlot slot)
 {
     std::lock_guard guard(lock);
@@ -52,19 +22,6 @@ void FakeSoundOutput::add(SoundSlot slot, std::uint64_t ticket, Samples part, bo
     ++sound.parts;
     sound.complete = last;
     changed.notify_all();
-}
-
-void FakeSoundOutput::post(std::function<void()> job)
-{
-    std::lock_guard guard(lock);
-    work.push_back(std::move(job));
-    changed.notify_all();
-}
-
-void FakeSoundOutput::settle()
-{
-    std::unique_lock guard(lock);
-    changed.wait(guard, [this] { return work.empty() && !busy; });
 }
 
 FakeSoundOutput::Sound FakeSoundOutput::current(SoundSlot slot)
