@@ -5,7 +5,7 @@
 std::uint64_t FakeSoundOutput::begin(SoundSlot slot)
 {
     std::lock_guard guard(lock);
-    sounds[slot] = Sound{++tickets, {}, 0, false};
+    sounds[slot] = Sound{++tickets, {}, 0, false, 0};
     ++begins[slot];
     changed.notify_all();
     return tickets;
@@ -15,8 +15,10 @@ void FakeSoundOutput::add(SoundSlot slot, std::uint64_t ticket, Samples part, bo
 {
     std::lock_guard guard(lock);
     Sound& sound = sounds[slot];
-    if (sound.ticket != ticket)
+    if (sound.ticket != ticket) {
+        ++sound.lateParts;
         return;
+    }
     if (part)
         sound.samples.insert(sound.samples.end(), part->begin(), part->end());
     ++sound.parts;

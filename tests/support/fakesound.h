@@ -16,6 +16,7 @@ public:
         std::vector<float> samples;
         int parts = 0;
         bool complete = false;
+        int lateParts = 0; // parts of older sounds that came after this one began
     };
 
     std::uint64_t begin(SoundSlot slot) override;
