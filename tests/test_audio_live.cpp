@@ -165,12 +165,16 @@ void TestAudioLive::staleTickIsDropped()
 {
     const pid_t server = pid_t(qEnvironmentVariableIntValue("PA_PID"));
     QVERIFY(server > 0);
-    SoundService late;
-    FileWavePlayer latePlayer(late);
+    // A new service, which connects with its first tick. The old one goes first: libpulse
+    // hands memory between threads through lists ThreadSanitizer cannot follow.
+    player.reset();
+    service.reset();
+    service = std::make_unique<SoundService>();
+    player = std::make_unique<FileWavePlayer>(*service);
     // Stopped, the server takes the connection but does not answer it.
     QCOMPARE(::kill(server, SIGSTOP), 0);
     auto resume = qScopeGuard([server] { ::kill(server, SIGCONT); });
-    QVERIFY(latePlayer.sndPlaySoundA("sounds\\1tic.wav", WavePlayer::SND_ASYNC));
+    requestTick();
     QTest::qWait(1500);
     resume.dismiss();
     QCOMPARE(::kill(server, SIGCONT), 0);
@@ -178,7 +182,7 @@ void TestAudioLive::staleTickIsDropped()
     QVERIFY2(recorder->peakBetween(resumed, resumed + 1000) < 0.01f, "the stale tick was played");
 
     const double asked = recorder->nowMs();
-    QVERIFY(latePlayer.sndPlaySoundA("sounds\\1tic.wav", WavePlayer::SND_ASYNC));
+    requestTick();
     QVERIFY2(recorder->waitForSound(asked, kThreshold, 3000) >= 0, "the fresh tick was not heard");
 }
 
