@@ -6,7 +6,6 @@
 #include <pulse/proplist.h>
 #include <pulse/stream.h>
 
-#include <cstring>
 #include <optional>
 #include <sstream>
 
@@ -62,6 +61,21 @@ pa_buffer_attr bufferFor(int rate)
     attr.minreq = static_cast<uint32_t>(-1);
     attr.fragsize = static_cast<uint32_t>(-1);
     return attr;
+}
+
+pa_context* newContext(pa_mainloop_api* api)
+{
+    pa_proplist* props = pa_proplist_new();
+    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "Chimewise");
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "org.example.chimewise");
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, "org.example.chimewise");
+    // Shared memory would map the server's 64 MB pool into this process, which fails where
+    // the address space is limited and leaves every stream mute. The few hundred kilobytes
+    // a second played here go through the socket just as well.
+    pa_proplist_sets(props, "context.force.disable.shm", "yes");
+    pa_context* context = pa_context_new_with_proplist(api, "Chimewise", props);
+    pa_proplist_free(props);
+    return context;
 }
 
 std::string why(pa_context* context)
@@ -160,19 +174,11 @@ std::optional<PulseLink::Event> PulseLink::connect()
     failure = unusableAddress;
     if (!failure.empty())
         return Event::Lost;
-    pa_proplist* props = pa_proplist_new();
-    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "Chimewise");
-    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "org.example.chimewise");
-    pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, "org.example.chimewise");
-    // Shared memory would map the server's 64 MB pool into this process, which fails where
-    // the address space is limited and leaves every stream mute. A few hundred kilobytes a
-    // second go through the socket just as well.
-    pa_proplist_sets(props, "context.force.disable.shm", "yes");
-    context = pa_context_new_with_proplist(api, "Chimewise", props);
-    pa_proplist_free(props);
-    failure = "cannot make a connection to the sound server: out of memory";
-    if (!context)
+    context = newContext(api);
+    if (!context) {
+        failure = "cannot make a connection to the sound server: out of memory";
         return Event::Lost;
+    }
     pa_context_set_state_callback(
         context,
         [](pa_context* c, void* self) {

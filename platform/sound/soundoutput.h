@@ -3,6 +3,7 @@
 #include "platform/sound/soundtypes.h"
 
 #include <cstdint>
+#include <utility>
 
 // Where sounds go, for every client alike: begin() takes a ticket on the caller's thread at
 // the moment of the request, so which sound is newest is settled there, and add() then fills
