@@ -32,17 +32,22 @@ std::string askedPath(const std::string& request)
 // A file to read for a request, in plain strings: nothing of Qt crosses to the reading thread.
 struct FileWavePlayer::Read {
     std::uint64_t ticket = 0; // 0 when only prepared
-    std::string request;      // the path as asked for, with the working folder
-    std::vector<std::string> candidates;
+    std::string request;      // the working folder, a line feed, and the path as asked for
 };
 
 struct FileWavePlayer::Shared {
-    explicit Shared(FileAccess access) : deadline(access.deadline), library(access.reader) {}
+    Shared(SoundOutput& output, FileAccess access, std::string dataDir, std::string exeDir)
+        : output(&output), deadline(access.deadline), dataDir(std::move(dataDir)),
+          exeDir(std::move(exeDir)), library(access.reader)
+    {
+    }
 
     std::mutex lock;
-    std::condition_variable changed;
+    std::condition_variable toRead;  // the reading thread waits for work on this
+    std::condition_variable changed; // everyone else waits on this
     bool closed = false;
     bool readerGone = false;
+    SoundOutput* output; // the player's, until it closes
     // The newest play's read, until the reading thread takes it, and reads named in advance.
     std::optional<Read> playRead;
     std::deque<Read> prepared;
@@ -51,18 +56,20 @@ struct FileWavePlayer::Shared {
         std::uint64_t ticket = 0;
         std::string request;
         Clock::time_point due;
-        bool read = false;
-        Samples samples;
     };
     std::optional<Play> play;
     std::unordered_map<std::string, Samples> lastRead;
     bool lateSaid = false; // a read missed its deadline, and none has been on time since
     const std::chrono::milliseconds deadline;
+    const std::string dataDir, exeDir;
 
     SoundLibrary library; // the reading thread's alone
 
     void readFiles();
+    std::vector<std::string> candidatesFor(const std::string& request) const;
     void took(const Read& read, SoundLibrary::Loaded loaded);
+    void answer(const Samples& samples);
+    void answerWhenDue();
 };
 
 // Runs on the reading thread, which holds a share of this: it may be left behind in a read
@@ -71,7 +78,7 @@ void FileWavePlayer::Shared::readFiles()
 {
     std::unique_lock guard(lock);
     for (;;) {
-        changed.wait(guard, [this] { return closed || playRead || !prepared.empty(); });
+        toRead.wait(guard, [this] { return closed || playRead || !prepared.empty(); });
         if (closed)
             break;
         Read next;
@@ -80,7 +87,7 @@ void FileWavePlayer::Shared::readFiles()
         else
             next = std::move(prepared.front()), prepared.pop_front();
         guard.unlock();
-        SoundLibrary::Loaded loaded = library.load(next.request, next.candidates);
+        SoundLibrary::Loaded loaded = library.load(next.request, candidatesFor(next.request));
         guard.lock();
         if (closed)
             break;
@@ -88,6 +95,18 @@ void FileWavePlayer::Shared::readFiles()
     }
     readerGone = true;
     changed.notify_all();
+}
+
+std::vector<std::string> FileWavePlayer::Shared::candidatesFor(const std::string& request) const
+{
+    const std::size_t end = request.find('\n');
+    const QByteArray path = QByteArray::fromStdString(request.substr(end + 1));
+    std::vector<std::string> files;
+    for (const QString& file :
+         soundFileCandidates(path, QFile::decodeName(request.substr(0, end).c_str()),
+                             QFile::decodeName(dataDir.c_str()), QFile::decodeName(exeDir.c_str())))
+        files.push_back(QFile::encodeName(file).toStdString());
+    return files;
 }
 
 // Under the lock, so nothing is said once the player has closed.
@@ -105,9 +124,40 @@ void FileWavePlayer::Shared::took(const Read& read, SoundLibrary::Loaded loaded)
         lastRead[read.request] = loaded.samples;
     }
     if (play && play->ticket == read.ticket && read.ticket != 0) {
-        play->read = true;
-        play->samples = std::move(loaded.samples);
-        changed.notify_all();
+        lateSaid = false;
+        answer(loaded.samples);
+    }
+}
+
+// Under the lock, so the output is never called once the player has closed. Adding only
+// hands the sound over, so the lock is not held for long.
+void FileWavePlayer::Shared::answer(const Samples& samples)
+{
+    output->add(SoundSlot::Tick, play->ticket, samples ? samples : defaultSound(), true);
+    play.reset();
+}
+
+// On the answering thread: a play not answered with its file by its deadline gets the sound
+// last read for it or the chime. This thread never touches a file, so it never hangs.
+void FileWavePlayer::Shared::answerWhenDue()
+{
+    std::unique_lock guard(lock);
+    while (!closed) {
+        if (!play) {
+            changed.wait(guard);
+            continue;
+        }
+        if (Clock::now() < play->due) {
+            changed.wait_until(guard, play->due);
+            continue;
+        }
+        if (!std::exchange(lateSaid, true))
+            qCWarning(lcSound,
+                      "%s: not read within %lld ms, as if its folder hung; the sound last read "
+                      "for it, or the built-in chime, plays until it answers.",
+                      askedPath(play->request).c_str(), static_cast<long long>(deadline.count()));
+        const auto last = lastRead.find(play->request);
+        answer(last != lastRead.end() ? last->second : nullptr);
     }
 }
 
@@ -131,17 +181,23 @@ QStringList soundFileCandidates(const QByteArray& path, const QString& workDir,
 }
 
 FileWavePlayer::FileWavePlayer(SoundOutput& sound, const QString& dataDir, FileAccess access)
-    : sound(sound), dataDir(dataDir), shared(std::make_shared<Shared>(std::move(access))),
-      reading([share = shared] { share->readFiles(); }), answering([this] { answer(); })
+    : sound(sound),
+      shared(std::make_shared<Shared>(
+          sound, std::move(access), QFile::encodeName(dataDir).toStdString(),
+          QCoreApplication::instance()
+              ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
+              : std::string())),
+      reading([share = shared] { share->readFiles(); }),
+      answering([share = shared.get()] { share->answerWhenDue(); })
 {
-    if (QCoreApplication::instance())
-        exeDir = QCoreApplication::applicationDirPath();
 }
 
 FileWavePlayer::~FileWavePlayer()
 {
     std::unique_lock guard(shared->lock);
     shared->closed = true;
+    shared->output = nullptr;
+    shared->toRead.notify_one();
     shared->changed.notify_all();
     const bool readerGone =
         shared->changed.wait_for(guard, kReaderGoneWait, [this] { return shared->readerGone; });
@@ -153,13 +209,12 @@ FileWavePlayer::~FileWavePlayer()
         reading.detach();
 }
 
-FileWavePlayer::Read FileWavePlayer::readFor(const QByteArray& path, std::uint64_t ticket) const
+// The working folder is the caller's at the moment of the request; the rest waits for the
+// reading thread.
+FileWavePlayer::Read FileWavePlayer::readFor(const QByteArray& path, std::uint64_t ticket)
 {
-    const QString workDir = QDir::currentPath();
-    Read read{ticket, QFile::encodeName(workDir).toStdString() + '\n' + path.toStdString(), {}};
-    for (const QString& file : soundFileCandidates(path, workDir, dataDir, exeDir))
-        read.candidates.push_back(QFile::encodeName(file).toStdString());
-    return read;
+    return {ticket,
+            QFile::encodeName(QDir::currentPath()).toStdString() + '\n' + path.toStdString()};
 }
 
 bool FileWavePlayer::sndPlaySoundA(const QByteArray& path, unsigned)
@@ -170,11 +225,11 @@ bool FileWavePlayer::sndPlaySoundA(const QByteArray& path, unsigned)
     Read read = readFor(path, ticket);
     {
         std::lock_guard guard(shared->lock);
-        shared->play =
-            Shared::Play{ticket, read.request, Clock::now() + shared->deadline, false, {}};
+        shared->play = Shared::Play{ticket, read.request, Clock::now() + shared->deadline};
         shared->playRead = std::move(read);
     }
-    shared->changed.notify_all();
+    shared->toRead.notify_one();
+    shared->changed.notify_one();
     return true;
 }
 
@@ -190,39 +245,5 @@ void FileWavePlayer::prepare(const QByteArray& path)
             return;
         shared->prepared.push_back(std::move(read));
     }
-    shared->changed.notify_all();
-}
-
-// On the answering thread: each play gets its file as soon as it is read, or, once it is
-// due, the sound last read for it or the chime. It never touches a file, so it never hangs.
-void FileWavePlayer::answer()
-{
-    Shared& s = *shared;
-    std::unique_lock guard(s.lock);
-    while (!s.closed) {
-        if (!s.play) {
-            s.changed.wait(guard);
-            continue;
-        }
-        if (!s.play->read && Clock::now() < s.play->due) {
-            s.changed.wait_until(guard, s.play->due);
-            continue;
-        }
-        Shared::Play answered = *std::exchange(s.play, std::nullopt);
-        if (!answered.read && !std::exchange(s.lateSaid, true))
-            qCWarning(lcSound,
-                      "%s: not read within %lld ms, as if its folder hung; the sound last read "
-                      "for it, or the built-in chime, plays until it answers.",
-                      askedPath(answered.request).c_str(),
-                      static_cast<long long>(s.deadline.count()));
-        if (answered.read)
-            s.lateSaid = false;
-        const auto last = s.lastRead.find(answered.request);
-        Samples samples = answered.read              ? answered.samples
-                          : last != s.lastRead.end() ? last->second
-                                                     : nullptr;
-        guard.unlock();
-        sound.add(SoundSlot::Tick, answered.ticket, samples ? samples : defaultSound(), true);
-        guard.lock();
-    }
+    shared->toRead.notify_one();
 }

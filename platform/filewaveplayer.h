@@ -52,12 +52,9 @@ public:
 private:
     struct Shared;
     struct Read;
-    Read readFor(const QByteArray& path, std::uint64_t ticket) const;
-    void answer();
+    static Read readFor(const QByteArray& path, std::uint64_t ticket);
 
     SoundOutput& sound;
-    const QString dataDir;
-    QString exeDir;
     std::shared_ptr<Shared> shared; // with the reading thread, which may outlive the player
     std::thread reading;
     std::thread answering; // last: starts once everything above is ready
