@@ -73,13 +73,10 @@ public:
     double minuteHandLength = 0, hourHandLength = 0;
 
     // ===================================================================================
-    // Spoken time: speech, ticks, phrases and the announcement     (speech/)
-    //   speaking.cpp: speech and ticks; composetimephrase.cpp; currenttime.cpp
+    // Spoken time: speech, phrases and the announcement             (speech/)
+    //   speaking.cpp: speech; composetimephrase.cpp; currenttime.cpp
     // ===================================================================================
     void speakText(QString text);
-    void play1Tic();
-    void play4Tics();
-    void prepareTick();
     void speakTimePhrase();
     void speakAltPhrase();
     void sayAltPhrase();
@@ -92,9 +89,10 @@ public:
     QString timePhrase, altTimePhrase;
 
     // ===================================================================================
-    // Practice: state, time stepping, click cycle and options      (practice/)
+    // Practice: state, time stepping, click cycle, ticks and options (practice/)
     //   steppers.cpp: advanceTime and the steppers, over the precisions of practicetable.h
-    //   and the arithmetic of stepping.h; clickcycle.cpp; options.cpp; modes.h: the settings
+    //   and the arithmetic of stepping.h; clickcycle.cpp; ticks.cpp: the tick sounds;
+    //   options.cpp; modes.h: the settings
     // ===================================================================================
     void advanceTime();
     void stepHourInOrder();
@@ -107,6 +105,9 @@ public:
     void step5minRandom();
     void lblClickMe_MouseUp(int Button, int Shift, float X, float Y);
     void nextTime();
+    void play1Tic();
+    void play4Tics();
+    void prepareTick();
     void lblOrder_Click();
     void lblRandom_Click();
     void lblHour_Click();

@@ -1,102 +1,165 @@
 #include "platform/filewaveplayer.h"
 
-#include "platform/sound/wavefile.h"
+#include "platform/sound/soundlibrary.h"
+#include "platform/sound/soundlog.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QLoggingCategory>
-#include <algorithm>
-#include <cmath>
-#include <filesystem>
-#include <numbers>
-
-// Which file each request found: QT_LOGGING_RULES="chimewise.sound.debug=true".
-Q_LOGGING_CATEGORY(lcSound, "chimewise.sound", QtInfoMsg)
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <unordered_map>
 
 namespace
 {
-// The window plays two files; the bound only guards against a caller that invents a new file
-// name every time.
-constexpr qsizetype kMaxKept = 16;
+using Clock = std::chrono::steady_clock;
+// Requests the player remembers the last sound of; the window plays two.
+constexpr std::size_t kMaxRemembered = 16;
+// Files named in advance and not yet read: the window names one.
+constexpr std::size_t kMaxPrepared = 4;
+// How long closing waits for an idle reading thread to finish, before leaving it to itself.
+constexpr auto kReaderGoneWait = std::chrono::milliseconds(20);
 
-constexpr double kChimeSeconds = 0.25;
-// A fifth apart (A5 and E6): bright enough to be heard over speech, never harsh.
-constexpr double kLowHz = 880.0;
-constexpr double kHighHz = 1318.5;
-constexpr double kAttackSeconds = 0.004;
-// Decay time constants; the upper partial dies sooner, as on a struck bell.
-constexpr double kLowDecay = 0.080;
-constexpr double kHighDecay = 0.045;
-constexpr double kPeak = 0.35;
+// The path as the window asked for it, from a request that also names the working folder.
+std::string askedPath(const std::string& request)
+{
+    return request.substr(request.find('\n') + 1);
+}
 } // namespace
 
-Samples defaultSound()
+// A file to read for a request, in plain strings: nothing of Qt crosses to the reading thread.
+struct FileWavePlayer::Read {
+    std::uint64_t ticket = 0; // 0 when only prepared
+    std::string request;      // the working folder, a line feed, and the path as asked for
+};
+
+struct FileWavePlayer::Shared {
+    Shared(SoundOutput& output, FileAccess access, std::string dataDir, std::string exeDir)
+        : output(&output), deadline(access.deadline), dataDir(std::move(dataDir)),
+          exeDir(std::move(exeDir)), library(access.reader)
+    {
+    }
+
+    std::mutex lock;
+    std::condition_variable toRead;  // the reading thread waits for work on this
+    std::condition_variable changed; // everyone else waits on this
+    bool closed = false;
+    bool readerGone = false;
+    SoundOutput* output; // the player's, until it closes
+    // The newest play's read, until the reading thread takes it, and reads named in advance.
+    std::optional<Read> playRead;
+    std::deque<Read> prepared;
+    // The newest play, until it is answered: with its file once read, or without it once due.
+    struct Play {
+        std::uint64_t ticket = 0;
+        std::string request;
+        Clock::time_point due;
+    };
+    std::optional<Play> play;
+    std::unordered_map<std::string, Samples> lastRead;
+    bool lateSaid = false; // a read missed its deadline, and none has been on time since
+    const std::chrono::milliseconds deadline;
+    const std::string dataDir, exeDir;
+
+    SoundLibrary library; // the reading thread's alone
+
+    void readFiles();
+    std::vector<std::string> candidatesFor(const std::string& request) const;
+    void took(const Read& read, SoundLibrary::Loaded loaded);
+    void answer(const Samples& samples);
+    void answerWhenDue();
+};
+
+// Runs on the reading thread, which holds a share of this: it may be left behind in a read
+// that hangs, and then ends on its own once the read returns.
+void FileWavePlayer::Shared::readFiles()
 {
-    static const Samples sound = [] {
-        std::vector<float> out(static_cast<std::size_t>(kChimeSeconds * SoundService::kTickRate));
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            const double t = double(i) / SoundService::kTickRate;
-            // A few milliseconds of rise avoid a click at the start; the tail is faded to
-            // exactly zero so the sound does not end with a step either.
-            const double envelope =
-                std::min(1.0, t / kAttackSeconds) * std::min(1.0, (kChimeSeconds - t) / 0.02);
-            const double low =
-                std::sin(2 * std::numbers::pi * kLowHz * t) * std::exp(-t / kLowDecay);
-            const double high =
-                0.6 * std::sin(2 * std::numbers::pi * kHighHz * t) * std::exp(-t / kHighDecay);
-            out[i] = static_cast<float>(kPeak * envelope * (low + high));
-        }
-        return std::make_shared<const std::vector<float>>(std::move(out));
-    }();
-    return sound;
+    std::unique_lock guard(lock);
+    for (;;) {
+        toRead.wait(guard, [this] { return closed || playRead || !prepared.empty(); });
+        if (closed)
+            break;
+        Read next;
+        if (playRead)
+            next = *std::exchange(playRead, std::nullopt);
+        else
+            next = std::move(prepared.front()), prepared.pop_front();
+        guard.unlock();
+        SoundLibrary::Loaded loaded = library.load(next.request, candidatesFor(next.request));
+        guard.lock();
+        if (closed)
+            break;
+        took(next, std::move(loaded));
+    }
+    readerGone = true;
+    changed.notify_all();
 }
 
-// The decoded files, on the service's thread only.
-struct FileWavePlayer::Library {
-    struct Decoded {
-        qint64 size = -1;
-        // Not a QDateTime: that would turn it into local time, which this thread need not.
-        std::filesystem::file_time_type modified;
-        Samples samples; // null when the file could not be decoded
-    };
+std::vector<std::string> FileWavePlayer::Shared::candidatesFor(const std::string& request) const
+{
+    const std::size_t end = request.find('\n');
+    const QByteArray path = QByteArray::fromStdString(request.substr(end + 1));
+    std::vector<std::string> files;
+    for (const QString& file :
+         soundFileCandidates(path, QFile::decodeName(request.substr(0, end).c_str()),
+                             QFile::decodeName(dataDir.c_str()), QFile::decodeName(exeDir.c_str())))
+        files.push_back(QFile::encodeName(file).toStdString());
+    return files;
+}
 
-    QString dataDir, exeDir;
-    QHash<QString, Decoded> kept;
+// Under the lock, so nothing is said once the player has closed.
+void FileWavePlayer::Shared::took(const Read& read, SoundLibrary::Loaded loaded)
+{
+    const std::string asked = askedPath(read.request);
+    if (!loaded.file.empty())
+        qCDebug(lcSound, "%s: using %s", asked.c_str(), loaded.file.c_str());
+    if (!loaded.news.empty())
+        qCWarning(lcSound, "%s: %s; the built-in chime plays instead.", asked.c_str(),
+                  loaded.news.c_str());
+    if (loaded.samples) {
+        if (lastRead.size() >= kMaxRemembered)
+            lastRead.clear();
+        lastRead[read.request] = loaded.samples;
+    }
+    if (play && play->ticket == read.ticket && read.ticket != 0) {
+        lateSaid = false;
+        answer(loaded.samples);
+    }
+}
 
-    Samples load(const QByteArray& path, const QString& workDir)
-    {
-        for (const QString& candidate : soundFileCandidates(path, workDir, dataDir, exeDir)) {
-            if (QFileInfo(candidate).isFile()) {
-                Samples samples = decode(candidate);
-                qCDebug(lcSound, "%s: %s %s", path.constData(), samples ? "using" : "cannot decode",
-                        qPrintable(candidate));
-                return samples;
-            }
+// Under the lock, so the output is never called once the player has closed. Adding only
+// hands the sound over, so the lock is not held for long.
+void FileWavePlayer::Shared::answer(const Samples& samples)
+{
+    output->add(SoundSlot::Tick, play->ticket, samples ? samples : defaultSound(), true);
+    play.reset();
+}
+
+// On the answering thread: a play not answered with its file by its deadline gets the sound
+// last read for it or the chime. This thread never touches a file, so it never hangs.
+void FileWavePlayer::Shared::answerWhenDue()
+{
+    std::unique_lock guard(lock);
+    while (!closed) {
+        if (!play) {
+            changed.wait(guard);
+            continue;
         }
-        qCDebug(lcSound, "%s: not found", path.constData());
-        return nullptr;
+        if (Clock::now() < play->due) {
+            changed.wait_until(guard, play->due);
+            continue;
+        }
+        if (!std::exchange(lateSaid, true))
+            qCWarning(lcSound,
+                      "%s: not read within %lld ms, as if its folder hung; the sound last read "
+                      "for it, or the built-in chime, plays until it answers.",
+                      askedPath(play->request).c_str(), static_cast<long long>(deadline.count()));
+        const auto last = lastRead.find(play->request);
+        answer(last != lastRead.end() ? last->second : nullptr);
     }
-
-    Samples decode(const QString& file)
-    {
-        const qint64 size = QFileInfo(file).size();
-        std::error_code unknown;
-        const auto modified =
-            std::filesystem::last_write_time(QFile::encodeName(file).toStdString(), unknown);
-        const auto found = kept.constFind(file);
-        if (found != kept.constEnd() && found->size == size && found->modified == modified)
-            return found->samples;
-        if (kept.size() >= kMaxKept)
-            kept.clear();
-        // Failures are kept too, so a broken file is not decoded again on every tick.
-        const Decoded decoded{size, modified, decodeWaveFile(file)};
-        kept.insert(file, decoded);
-        return decoded.samples;
-    }
-};
+}
 
 QStringList soundFileCandidates(const QByteArray& path, const QString& workDir,
                                 const QString& dataDir, const QString& exeDir)
@@ -117,29 +180,70 @@ QStringList soundFileCandidates(const QByteArray& path, const QString& workDir,
     return candidates;
 }
 
-FileWavePlayer::FileWavePlayer(SoundOutput& sound, const QString& dataDir)
-    : sound(sound), library(std::make_shared<Library>())
+FileWavePlayer::FileWavePlayer(SoundOutput& sound, const QString& dataDir, FileAccess access)
+    : sound(sound),
+      shared(std::make_shared<Shared>(
+          sound, std::move(access), QFile::encodeName(dataDir).toStdString(),
+          QCoreApplication::instance()
+              ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
+              : std::string())),
+      reading([share = shared] { share->readFiles(); }),
+      answering([share = shared.get()] { share->answerWhenDue(); })
 {
-    library->dataDir = dataDir;
-    if (QCoreApplication::instance())
-        library->exeDir = QCoreApplication::applicationDirPath();
+}
+
+FileWavePlayer::~FileWavePlayer()
+{
+    std::unique_lock guard(shared->lock);
+    shared->closed = true;
+    shared->output = nullptr;
+    shared->toRead.notify_one();
+    shared->changed.notify_all();
+    const bool readerGone =
+        shared->changed.wait_for(guard, kReaderGoneWait, [this] { return shared->readerGone; });
+    guard.unlock();
+    answering.join();
+    if (readerGone)
+        reading.join();
+    else
+        reading.detach();
+}
+
+// The working folder is the caller's at the moment of the request; the rest waits for the
+// reading thread.
+FileWavePlayer::Read FileWavePlayer::readFor(const QByteArray& path, std::uint64_t ticket)
+{
+    return {ticket,
+            QFile::encodeName(QDir::currentPath()).toStdString() + '\n' + path.toStdString()};
 }
 
 bool FileWavePlayer::sndPlaySoundA(const QByteArray& path, unsigned)
 {
     if (path.isEmpty())
         return false;
-    sound.post([library = library, &sound = sound, path, workDir = QDir::currentPath()] {
-        const Samples samples = library->load(path, workDir);
-        if (!samples)
-            qCDebug(lcSound, "%s: using the default sound", path.constData());
-        sound.play(SoundSlot::Tick, samples ? samples : defaultSound());
-    });
+    const std::uint64_t ticket = sound.begin(SoundSlot::Tick);
+    Read read = readFor(path, ticket);
+    {
+        std::lock_guard guard(shared->lock);
+        shared->play = Shared::Play{ticket, read.request, Clock::now() + shared->deadline};
+        shared->playRead = std::move(read);
+    }
+    shared->toRead.notify_one();
+    shared->changed.notify_one();
     return true;
 }
 
 void FileWavePlayer::prepare(const QByteArray& path)
 {
-    sound.post(
-        [library = library, path, workDir = QDir::currentPath()] { library->load(path, workDir); });
+    Read read = readFor(path, 0);
+    {
+        std::lock_guard guard(shared->lock);
+        for (const Read& waiting : shared->prepared)
+            if (waiting.request == read.request)
+                return;
+        if (shared->prepared.size() >= kMaxPrepared)
+            return;
+        shared->prepared.push_back(std::move(read));
+    }
+    shared->toRead.notify_one();
 }

@@ -1,12 +1,16 @@
 #pragma once
 
-#include "platform/sound/soundservice.h"
+#include "platform/sound/chime.h"
+#include "platform/sound/soundfilereader.h"
+#include "platform/sound/soundoutput.h"
 #include "platform/waveplayer.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 // Where a relative sound path may live, in the order they are tried: the working folder,
 // the installed data folder, then the executable's folder (skipped when exeDir is empty).
@@ -14,24 +18,44 @@
 QStringList soundFileCandidates(const QByteArray& path, const QString& workDir,
                                 const QString& dataDir, const QString& exeDir);
 
-// What plays when a sound file cannot be used: a short, soft two-note chime at the tick rate.
-// Made once and shared.
-Samples defaultSound();
+// How the player gets at its files.
+struct FileAccess {
+    std::shared_ptr<SoundFileReader> reader = diskReader();
+    // A tick is part of its click: heard a quarter of a second later it no longer seems to
+    // be, so a file not read by then counts as lost for that click. A local disk answers in
+    // well under a millisecond and a working network share in tens of them; only one that is
+    // hung or failing takes this long.
+    std::chrono::milliseconds deadline{250};
+};
 
-// Plays wave files in the tick slot of the sound service. Finding and decoding a file happen
-// on the service's thread, never the caller's; decoded files are kept, so a tick played every
-// second is decoded once, and a file changed on disk is decoded again.
+// Plays wave files in the tick slot. A request takes its place in the slot at once, on the
+// caller's thread; the file is then found and decoded on a reading thread of the player's
+// own, never the caller's nor the sound service's. A file not read within the deadline (a
+// hung network folder) is replaced by the sound last read for that request or, failing
+// that, the built-in chime.
 class FileWavePlayer : public WavePlayer
 {
 public:
     explicit FileWavePlayer(SoundOutput& sound,
-                            const QString& dataDir = QStringLiteral(CHIMEWISE_DATADIR));
+                            const QString& dataDir = QStringLiteral(CHIMEWISE_DATADIR),
+                            FileAccess access = {});
+    // Returns at once, even while a read hangs: the reading thread is then left to finish
+    // alone, and it touches nothing but what it owns with the player's share.
+    ~FileWavePlayer() override;
 
     bool sndPlaySoundA(const QByteArray& path, unsigned flags) override;
     void prepare(const QByteArray& path) override;
 
+    FileWavePlayer(const FileWavePlayer&) = delete;
+    FileWavePlayer& operator=(const FileWavePlayer&) = delete;
+
 private:
-    struct Library;
+    struct Shared;
+    struct Read;
+    static Read readFor(const QByteArray& path, std::uint64_t ticket);
+
     SoundOutput& sound;
-    std::shared_ptr<Library> library; // shared with the requests still waiting on the service
+    std::shared_ptr<Shared> shared; // with the reading thread, which may outlive the player
+    std::thread reading;
+    std::thread answering; // last: starts once everything above is ready
 };

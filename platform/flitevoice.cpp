@@ -4,7 +4,7 @@
 
 #include <malloc.h>
 
-static_assert(FliteSynth::kRate == SoundService::kSpeechRate,
+static_assert(FliteSynth::kRate == kSpeechRate,
               "speech goes to the server at the rate flite makes it");
 
 namespace
@@ -32,6 +32,7 @@ int FliteVoice::Speak(const QString& text, int)
     const std::uint64_t ticket = sound.begin(SoundSlot::Speech);
     {
         std::lock_guard guard(lock);
+        newest = ticket;
         if (text.trimmed().isEmpty())
             request.reset(); // quiet is all that was asked for
         else
@@ -86,7 +87,7 @@ void FliteVoice::say(const Request& next)
         parts.add(samples, count);
         if (Samples part = next.ticket ? parts.take(false) : nullptr)
             sound.add(SoundSlot::Speech, *next.ticket, std::move(part), false);
-        return !interrupted();
+        return !interrupted(next);
     });
     if (!finished)
         return; // cut off by a newer text, which is served next
@@ -113,8 +114,10 @@ void FliteVoice::remember(const QString& text, Samples samples)
         known.pop_back();
 }
 
-bool FliteVoice::interrupted()
+// Any text asked for, even a blank one, ends what is being said; only being asked to say
+// something ends making one ready.
+bool FliteVoice::interrupted(const Request& making)
 {
     std::lock_guard guard(lock);
-    return stopping || request.has_value();
+    return stopping || request.has_value() || (making.ticket && *making.ticket != newest);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/flitesynth.h"
-#include "platform/sound/soundservice.h"
+#include "platform/sound/soundoutput.h"
 #include "platform/voice.h"
 
 #include <QStringList>
@@ -39,7 +39,7 @@ private:
     void say(const Request& request);
     Samples recall(const QString& text) const;
     void remember(const QString& text, Samples sound);
-    bool interrupted();
+    bool interrupted(const Request& making);
 
     SoundOutput& sound;
     FliteSynth synth;
@@ -48,6 +48,7 @@ private:
     std::condition_variable wake;
     std::optional<Request> request;
     QStringList toPrepare;
+    std::uint64_t newest = 0; // the ticket of the last text asked for, a blank one's too
     bool stopping = false;
 
     // The worker's alone: the texts made last, newest first.

@@ -19,6 +19,10 @@ public:
     RealPlatform& operator=(const RealPlatform&) = delete;
 
 private:
+    // Keeps the threads below from reserving a heap each; first, so it comes before them.
+    struct SharedHeaps {
+        SharedHeaps();
+    } heaps;
     SoundService service;
     LocalSystemClock clock;
     TimerSeededRandom random;

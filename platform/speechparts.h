@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/sound/soundservice.h"
+#include "platform/sound/soundtypes.h"
 
 #include <cstddef>
 #include <vector>

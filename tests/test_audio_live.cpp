@@ -1,7 +1,9 @@
 #include "platform/filewaveplayer.h"
+#include "platform/sound/soundservice.h"
 #include "tests/support/recorder.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QTest>
 #include <csignal>
 #include <memory>
@@ -32,6 +34,7 @@ private slots:
     void tickIsHeardSoonAndWhole();
     void everyTickOfFourIsHeard();
     void tickAfterAQuietSpellIsHeardAtOnce();
+    void staleTickIsDropped();
     void serverKilledMidRun();
     void soundReturnsWithANewServer();
     void cleanupTestCase();
@@ -154,6 +157,33 @@ void TestAudioLive::everyTickOfFourIsHeard()
     for (int i = 1; i < onsets.size(); ++i)
         QVERIFY2(std::abs(onsets[i] - onsets[i - 1] - 250) < 15,
                  qPrintable(QString::number(onsets[i] - onsets[i - 1])));
+}
+
+// A tick asked for while the server could not answer is dropped once it can, more than a
+// second later: it no longer belongs to its click. The next one is heard as usual.
+void TestAudioLive::staleTickIsDropped()
+{
+    const pid_t server = pid_t(qEnvironmentVariableIntValue("PA_PID"));
+    QVERIFY(server > 0);
+    // A new service, which connects with its first tick. The old one goes first: libpulse
+    // hands memory between threads through lists ThreadSanitizer cannot follow.
+    player.reset();
+    service.reset();
+    service = std::make_unique<SoundService>();
+    player = std::make_unique<FileWavePlayer>(*service);
+    // Stopped, the server takes the connection but does not answer it.
+    QCOMPARE(::kill(server, SIGSTOP), 0);
+    auto resume = qScopeGuard([server] { ::kill(server, SIGCONT); });
+    requestTick();
+    QTest::qWait(1500);
+    resume.dismiss();
+    QCOMPARE(::kill(server, SIGCONT), 0);
+    const double resumed = recorder->nowMs();
+    QVERIFY2(recorder->peakBetween(resumed, resumed + 1000) < 0.01f, "the stale tick was played");
+
+    const double asked = recorder->nowMs();
+    requestTick();
+    QVERIFY2(recorder->waitForSound(asked, kThreshold, 3000) >= 0, "the fresh tick was not heard");
 }
 
 void TestAudioLive::requestTick()

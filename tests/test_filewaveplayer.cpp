@@ -1,4 +1,6 @@
 #include "platform/filewaveplayer.h"
+#include "platform/flitevoice.h"
+#include "platform/sound/soundservice.h"
 #include "tests/support/fakesound.h"
 #include "tests/support/soundfiles.h"
 
@@ -6,14 +8,17 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
 
 namespace
 {
 
-constexpr int kOut = SoundService::kTickRate;
+constexpr int kOut = kTickRate;
 // Distinct lengths tell which copy of a file was played.
 constexpr double kWorkSeconds = 0.05, kDataSeconds = 0.1, kExeSeconds = 0.15;
 
@@ -25,9 +30,44 @@ int framesOf(double seconds)
 // How many frames the tick slot plays once the request has been served.
 int playedFrames(FakeSoundOutput& sound)
 {
-    sound.settle();
+    if (!sound.waitComplete(SoundSlot::Tick, 5000))
+        return -1;
     return int(sound.current(SoundSlot::Tick).samples.size());
 }
+
+// The real files, behind a folder that can be made to hang as a network share that stops
+// answering: every look at a file then waits 5 s, or until the test lets go.
+class HangingReader : public SoundFileReader
+{
+public:
+    struct Gate {
+        std::mutex lock;
+        std::condition_variable released;
+        bool hung = false;
+        void set(bool hang)
+        {
+            std::lock_guard guard(lock);
+            hung = hang;
+            released.notify_all();
+        }
+    };
+    explicit HangingReader(std::shared_ptr<Gate> gate) : gate(std::move(gate)) {}
+    std::optional<FileStamp> stamp(const std::string& path) override
+    {
+        std::unique_lock guard(gate->lock);
+        gate->released.wait_for(guard, std::chrono::seconds(5), [this] { return !gate->hung; });
+        guard.unlock();
+        return disk->stamp(path);
+    }
+    Samples decode(const std::string& path, std::string& why) override
+    {
+        return disk->decode(path, why);
+    }
+
+private:
+    std::shared_ptr<Gate> gate;
+    std::shared_ptr<SoundFileReader> disk = diskReader();
+};
 
 // Removes a file it is given when it goes, so nothing is left in the build folder.
 struct RemoveAfter {
@@ -52,6 +92,8 @@ private slots:
     void fallback();
     void changedFileIsDecodedAgain();
     void noServerReturnsPromptly();
+    void hungFolderHoldsNothingUp_data();
+    void hungFolderHoldsNothingUp();
 
 private:
     QTemporaryDir temp;
@@ -213,6 +255,62 @@ void TestFileWavePlayer::noServerReturnsPromptly()
         QVERIFY2(timer.elapsed() < 25, qPrintable(QString::number(timer.elapsed())));
         QTest::qWait(20);
     }
+}
+
+void TestFileWavePlayer::hungFolderHoldsNothingUp_data()
+{
+    QTest::addColumn<bool>("readBefore"); // the file was read once before the folder hung
+    QTest::addColumn<int>("playedFrames");
+    QTest::newRow("hung from the start") << false << defaultFrames;
+    QTest::newRow("hung after a good read") << true << framesOf(kWorkSeconds);
+}
+
+void TestFileWavePlayer::hungFolderHoldsNothingUp()
+{
+    QFETCH(bool, readBefore);
+    QFETCH(int, playedFrames);
+    const QString file = temp.filePath(QStringLiteral("hung/1tic.wav"));
+    QVERIFY(writeSteadyFile(file, kWorkSeconds));
+    const QByteArray request = QFile::encodeName(file);
+    const auto gate = std::make_shared<HangingReader::Gate>();
+    const FileAccess hanging{std::make_shared<HangingReader>(gate), std::chrono::milliseconds(250)};
+    // The reading threads left behind end once the folder answers again.
+    const auto answerAgain = qScopeGuard([gate] { gate->set(false); });
+    constexpr int kAsyncPurge = Voice::SVSFlagsAsync | Voice::SVSFPurgeBeforeSpeak;
+
+    FakeSoundOutput sound;
+    FliteVoice voice(sound);
+    QElapsedTimer closing;
+    {
+        FileWavePlayer player(sound, QString(), hanging);
+        if (readBefore) {
+            QVERIFY(player.sndPlaySoundA(request, WavePlayer::SND_ASYNC));
+            QCOMPARE(::playedFrames(sound), framesOf(kWorkSeconds));
+        }
+        gate->set(true);
+        QElapsedTimer clicked;
+        clicked.start();
+        QVERIFY(player.sndPlaySoundA(request, WavePlayer::SND_ASYNC));
+        voice.Speak(QStringLiteral("half past  4"), kAsyncPurge);
+        QVERIFY2(clicked.elapsed() < 25, qPrintable(QString::number(clicked.elapsed())));
+        // The voice is heard while the file hangs; the tick is given up on at its deadline.
+        QVERIFY(sound.waitComplete(SoundSlot::Speech, 3000));
+        QCOMPARE(::playedFrames(sound), playedFrames);
+        QVERIFY2(clicked.elapsed() >= 250 && clicked.elapsed() < 1000,
+                 qPrintable(QString::number(clicked.elapsed())));
+        closing.start();
+    }
+    QVERIFY2(closing.elapsed() < 200, qPrintable(QString::number(closing.elapsed())));
+
+    // Nor does it hold up closing the real service, with a read still hanging.
+    {
+        SoundService service;
+        FileWavePlayer player(service, QString(), hanging);
+        QVERIFY(player.sndPlaySoundA(request, WavePlayer::SND_ASYNC));
+        QTest::qWait(50);
+        closing.restart();
+    }
+    QVERIFY2(closing.elapsed() < 200, qPrintable(QString::number(closing.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(TestFileWavePlayer)

@@ -170,24 +170,26 @@ void TestVoice::onlyTheNewestTextIsHeard_data()
 {
     const QString longer = QStringLiteral("click the clock to begin");
     const QString newest = QStringLiteral("half past  4");
+    // flite's "half past  4" as sent, measured: 17,490 to 17,660 samples (1.1 s).
+    const int newestSamples = 17500;
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<int>("pauseMs"); // between requests
-    QTest::addColumn<QString>("heard");
-    QTest::newRow("before synthesis") << QStringList{longer, newest} << 0 << newest;
-    QTest::newRow("during synthesis") << QStringList{longer, newest} << 3 << newest;
-    QTest::newRow("after it was said") << QStringList{longer, newest} << 300 << newest;
-    QTest::newRow("blank text silences") << QStringList{longer, "   "} << 3 << QString();
+    QTest::addColumn<int>("heardSamples");
+    QTest::newRow("before synthesis") << QStringList{longer, newest} << 0 << newestSamples;
+    QTest::newRow("during synthesis") << QStringList{longer, newest} << 3 << newestSamples;
+    QTest::newRow("after it was said") << QStringList{longer, newest} << 300 << newestSamples;
+    QTest::newRow("blank text silences") << QStringList{longer, "   "} << 3 << 0;
     QStringList burst;
     for (int i = 0; i < 20; ++i)
         burst << QStringLiteral("quarter after %1").arg(i);
-    QTest::newRow("burst") << (burst << newest) << 1 << newest;
+    QTest::newRow("burst") << (burst << newest) << 1 << newestSamples;
 }
 
 void TestVoice::onlyTheNewestTextIsHeard()
 {
     QFETCH(QStringList, texts);
     QFETCH(int, pauseMs);
-    QFETCH(QString, heard);
+    QFETCH(int, heardSamples);
     FakeSoundOutput sound;
     {
         FliteVoice voice(sound);
@@ -196,13 +198,16 @@ void TestVoice::onlyTheNewestTextIsHeard()
                 QThread::msleep(static_cast<unsigned long>(pauseMs));
             voice.Speak(text, kAsyncPurge);
         }
-        if (!heard.isEmpty())
+        if (heardSamples > 0)
             QVERIFY(sound.waitComplete(SoundSlot::Speech, 5000));
         QThread::msleep(100); // nothing older may arrive late
     }
     const FakeSoundOutput::Sound now = sound.current(SoundSlot::Speech);
     QCOMPARE(sound.begun(SoundSlot::Speech), int(texts.size()));
-    QVERIFY2(sameLength(now.samples.size(), utterance(heard).size()),
+    // What the voice was making when the newest text came stops there: at most the part
+    // already on its way follows.
+    QVERIFY2(now.lateParts <= 1, qPrintable(QString::number(now.lateParts)));
+    QVERIFY2(sameLength(now.samples.size(), std::size_t(heardSamples)),
              qPrintable(QStringLiteral("%1 samples").arg(now.samples.size())));
 }
 

@@ -14,7 +14,7 @@ Q_DECLARE_METATYPE(ToneFile)
 namespace
 {
 
-constexpr int kOut = SoundService::kTickRate;
+constexpr int kOut = kTickRate;
 
 float peakOf(const std::vector<float>& samples)
 {
@@ -89,7 +89,7 @@ void TestWaveFiles::decodes()
     const QString name = path(QStringLiteral("decode.snd"));
     QVERIFY(writeSoundFile(name, file));
 
-    const Samples decoded = decodeWaveFile(name);
+    const Samples decoded = decodeWaveFile(name.toStdString());
     QVERIFY(decoded);
     const double expectedFrames = expectedSeconds * kOut;
     QVERIFY2(std::fabs(double(decoded->size()) - expectedFrames) <= 2 + expectedFrames / 1000,
@@ -133,7 +133,7 @@ void TestWaveFiles::refuses()
         QVERIFY(writeBytes(file, valid.left(44)));
     else if (kind == "folder")
         QVERIFY(QDir().mkpath(file));
-    QVERIFY(!decodeWaveFile(file));
+    QVERIFY(!decodeWaveFile(file.toStdString()));
 }
 
 // A file cut off partway through its samples still holds a usable start of the sound.
@@ -146,7 +146,7 @@ void TestWaveFiles::cutShortDataGivesWhatIsThere()
     const QString cut = path(QStringLiteral("cut.wav"));
     QVERIFY(writeBytes(cut, source.read(44 + 2 * 12000)));
 
-    const Samples decoded = decodeWaveFile(cut);
+    const Samples decoded = decodeWaveFile(cut.toStdString());
     QVERIFY(decoded);
     QCOMPARE(decoded->size(), std::size_t(12000));
 }
@@ -170,7 +170,7 @@ void TestWaveFiles::shippedSounds()
     QFETCH(double, seconds);
     QFETCH(float, quietestPeak);
     QFETCH(float, loudestPeak);
-    const Samples decoded = decodeWaveFile(file);
+    const Samples decoded = decodeWaveFile(file.toStdString());
     QVERIFY2(decoded, qPrintable(file + " (tests run in the build folder)"));
     QVERIFY(std::fabs(double(decoded->size()) / kOut - seconds) < 0.005);
     // Made at the rate they are played at, so nothing is converted when the program starts.

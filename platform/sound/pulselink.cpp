@@ -1,12 +1,13 @@
 #include "platform/sound/pulselink.h"
 
 #include <pulse/context.h>
+#include <pulse/error.h>
 #include <pulse/mainloop-api.h>
 #include <pulse/proplist.h>
 #include <pulse/stream.h>
 
 #include <optional>
-#include <utility>
+#include <sstream>
 
 namespace
 {
@@ -44,10 +45,13 @@ constexpr auto kRetryInterval = std::chrono::seconds(2);
 // What the server is asked to keep buffered. Each sound is written whole, well beyond this,
 // so it only sets how soon a new sound is heard, not whether one can run dry.
 constexpr double kTargetSeconds = 0.010;
+// Host names stop at 253 characters and socket paths at 107 bytes; with a scheme, a port and
+// a machine id in braces, no real server address comes near this.
+constexpr std::size_t kLongestAddress = 1024;
 
-pa_buffer_attr bufferFor(SoundSlot slot)
+pa_buffer_attr bufferFor(int rate)
 {
-    const auto bytesPerSecond = static_cast<double>(SoundService::rateOf(slot) * sizeof(float));
+    const auto bytesPerSecond = static_cast<double>(rate * sizeof(float));
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<uint32_t>(-1); // as much as the server allows (4 MB)
     attr.tlength = static_cast<uint32_t>(bytesPerSecond * kTargetSeconds);
@@ -59,40 +63,74 @@ pa_buffer_attr bufferFor(SoundSlot slot)
     return attr;
 }
 
+pa_context* newContext(pa_mainloop_api* api)
+{
+    pa_proplist* props = pa_proplist_new();
+    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "Chimewise");
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "org.example.chimewise");
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, "org.example.chimewise");
+    // Shared memory would map the server's 64 MB pool into this process, which fails where
+    // the address space is limited and leaves every stream mute. The few hundred kilobytes
+    // a second played here go through the socket just as well.
+    pa_proplist_sets(props, "context.force.disable.shm", "yes");
+    pa_context* context = pa_context_new_with_proplist(api, "Chimewise", props);
+    pa_proplist_free(props);
+    return context;
+}
+
+std::string why(pa_context* context)
+{
+    return pa_strerror(context ? pa_context_errno(context) : PA_ERR_INTERNAL);
+}
+
 } // namespace
 
-PulseLink::PulseLink(pa_mainloop_api* api, std::function<void(News, SoundSlot)> listener)
-    : api(api), listener(std::move(listener))
+std::string unusableServerAddress(const std::string& address)
+{
+    std::istringstream entries(address);
+    for (std::string entry; entries >> entry;)
+        if (entry.size() > kLongestAddress)
+            return "PULSE_SERVER holds an address of " + std::to_string(entry.size()) +
+                   " bytes, which cannot be a sound server";
+    return {};
+}
+
+PulseLink::PulseLink(pa_mainloop_api* api, SlotRates rates, const std::string& serverAddress,
+                     LinkListener& listener)
+    : api(api), rates(rates), unusableAddress(unusableServerAddress(serverAddress)),
+      listener(listener)
 {
 }
 
 bool PulseLink::mayConnect() const
 {
-    return current == State::Offline &&
-           (!lastFailure || Clock::now() - *lastFailure >= kRetryInterval);
+    return current == State::Offline && (!failedAt || Clock::now() - *failedAt >= kRetryInterval);
 }
 
-bool PulseLink::writable()
+bool PulseLink::caughtUp() const
+{
+    return current == State::Ready && pa_context_is_pending(context) <= 0;
+}
+
+bool PulseLink::awaitCatchUp()
 {
     if (current != State::Ready)
         return false;
-    if (pa_context_is_pending(context) <= 0)
+    if (catchUpAwaited)
         return true;
-    if (draining)
-        return false;
     pa_operation* op = pa_context_drain(
         context,
         [](pa_context*, void* self) {
             auto* link = static_cast<PulseLink*>(self);
-            link->draining = false;
-            link->listener(News::Drained, SoundSlot::Tick);
+            link->catchUpAwaited = false;
+            link->listener.caughtUp();
         },
         this);
     if (!op)
-        return true; // no wait can be arranged: better a sound queued than none at all
+        return false;
     pa_operation_unref(op);
-    draining = true;
-    return false;
+    catchUpAwaited = true;
+    return true;
 }
 
 void PulseLink::handle(Event event)
@@ -111,11 +149,13 @@ std::optional<PulseLink::Event> PulseLink::enter(State state)
     case State::Connecting:
         return connect();
     case State::Ready:
-        listener(News::Opened, SoundSlot::Tick);
+        listener.opened();
         break;
     case State::Offline:
-        lastFailure = Clock::now();
-        [[fallthrough]];
+        failedAt = Clock::now();
+        tearDown();
+        listener.lost(failure);
+        break;
     case State::Closed:
         tearDown();
         break;
@@ -123,47 +163,58 @@ std::optional<PulseLink::Event> PulseLink::enter(State state)
     return std::nullopt;
 }
 
+void PulseLink::fail(const std::string& what)
+{
+    failure = what;
+    handle(Event::Lost);
+}
+
 std::optional<PulseLink::Event> PulseLink::connect()
 {
-    pa_proplist* props = pa_proplist_new();
-    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "Chimewise");
-    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "org.example.chimewise");
-    pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, "org.example.chimewise");
-    context = pa_context_new_with_proplist(api, "Chimewise", props);
-    pa_proplist_free(props);
-    if (!context)
+    failure = unusableAddress;
+    if (!failure.empty())
         return Event::Lost;
+    context = newContext(api);
+    if (!context) {
+        failure = "cannot make a connection to the sound server: out of memory";
+        return Event::Lost;
+    }
     pa_context_set_state_callback(
         context,
         [](pa_context* c, void* self) {
+            auto* link = static_cast<PulseLink*>(self);
             const pa_context_state_t state = pa_context_get_state(c);
             if (state == PA_CONTEXT_READY)
-                static_cast<PulseLink*>(self)->openStreams();
+                link->openStreams();
             else if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED)
-                static_cast<PulseLink*>(self)->handle(Event::Lost);
+                link->fail((link->current == State::Ready
+                                ? "lost the sound server: "
+                                : "cannot connect to the sound server: ") +
+                           why(c));
         },
         this);
     // A server that accepts and then never answers leaves this Connecting for good, which
     // costs nothing: sounds meanwhile go stale, and closing never waits for it.
-    if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+    if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        failure = "cannot connect to the sound server: " + why(context);
         return Event::Lost;
+    }
     return std::nullopt;
 }
 
 void PulseLink::openStreams()
 {
-    for (SoundSlot slot : {SoundSlot::Tick, SoundSlot::Speech}) {
-        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE,
-                                    static_cast<uint32_t>(SoundService::rateOf(slot)), 1};
+    for (SoundSlot slot : kSlots) {
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(rates.of(slot)), 1};
         pa_stream*& s = streams[static_cast<int>(slot)];
         s = pa_stream_new(context, slot == SoundSlot::Tick ? "ticks" : "voice", &format, nullptr);
         if (!s) {
-            handle(Event::Lost);
+            fail("cannot open a stream on the sound server: " + why(context));
             return;
         }
     }
     // Connecting reports back at once, so both streams exist before either does.
-    for (SoundSlot slot : {SoundSlot::Tick, SoundSlot::Speech}) {
+    for (SoundSlot slot : kSlots) {
         pa_stream* s = streams[static_cast<int>(slot)];
         pa_stream_set_state_callback(
             s, [](pa_stream*, void* self) { static_cast<PulseLink*>(self)->streamsChanged(); },
@@ -172,17 +223,17 @@ void PulseLink::openStreams()
             s,
             [](pa_stream* asking, std::size_t, void* self) {
                 auto* link = static_cast<PulseLink*>(self);
-                const bool tick = asking == link->streams[static_cast<int>(SoundSlot::Tick)];
-                link->listener(News::Asked, tick ? SoundSlot::Tick : SoundSlot::Speech);
+                link->listener.asked(asking == link->stream(SoundSlot::Tick) ? SoundSlot::Tick
+                                                                             : SoundSlot::Speech);
             },
             this);
-        const pa_buffer_attr attr = bufferFor(slot);
+        const pa_buffer_attr attr = bufferFor(rates.of(slot));
         const int failed = pa_stream_connect_playback(s, nullptr, &attr, PA_STREAM_ADJUST_LATENCY,
                                                       nullptr, nullptr);
         if (current != State::Connecting)
             return; // the connection went while the stream was connected
         if (failed < 0) {
-            handle(Event::Lost);
+            fail("cannot open a stream on the sound server: " + why(context));
             return;
         }
     }
@@ -194,7 +245,9 @@ void PulseLink::streamsChanged()
     for (pa_stream* s : streams) {
         const pa_stream_state_t state = s ? pa_stream_get_state(s) : PA_STREAM_FAILED;
         if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
-            handle(Event::Lost);
+            fail((current == State::Ready ? "a stream to the sound server failed: "
+                                          : "cannot open a stream on the sound server: ") +
+                 why(context));
             return;
         }
         ready = ready && state == PA_STREAM_READY;
@@ -205,7 +258,7 @@ void PulseLink::streamsChanged()
 
 void PulseLink::tearDown()
 {
-    draining = false;
+    catchUpAwaited = false;
     // Callbacks go first, so taking things apart raises no events of its own.
     for (pa_stream*& s : streams) {
         if (!s)

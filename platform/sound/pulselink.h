@@ -1,14 +1,29 @@
 #pragma once
 
-#include "platform/sound/soundservice.h"
+#include "platform/sound/soundtypes.h"
 
 #include <chrono>
-#include <functional>
 #include <optional>
+#include <string>
 
 struct pa_context;
 struct pa_mainloop_api;
 struct pa_stream;
+
+// What the link tells the sound service, on the service's thread.
+class LinkListener
+{
+public:
+    virtual ~LinkListener() = default;
+    // Both streams are new and ready: they hold nothing of any sound yet.
+    virtual void opened() = 0;
+    // The slot's stream has asked the server for more.
+    virtual void asked(SoundSlot slot) = 0;
+    // The server has taken and answered everything sent to it so far.
+    virtual void caughtUp() = 0;
+    // The connection could not be made, or has gone; why, in words.
+    virtual void lost(const std::string& reason) = 0;
+};
 
 // The connection to the sound server and one playback stream per slot, on the service's
 // thread only. Its life is a small state machine, written down in one table in the .cpp.
@@ -17,20 +32,23 @@ class PulseLink
 public:
     enum class State { Offline, Connecting, Ready, Closed };
     enum class Event { SoundWanted, Connected, Lost, Shutdown };
-    // Why the service may write now: both streams are new, the slot's stream asked for more,
-    // or the server has caught up.
-    enum class News { Opened, Asked, Drained };
     using Clock = std::chrono::steady_clock;
 
-    PulseLink(pa_mainloop_api* api, std::function<void(News, SoundSlot)> listener);
+    // serverAddress is PULSE_SERVER as it was when the service started (empty when unset).
+    PulseLink(pa_mainloop_api* api, SlotRates rates, const std::string& serverAddress,
+              LinkListener& listener);
     ~PulseLink() { tearDown(); }
 
     // Offline, and long enough after the last failure to try again.
     bool mayConnect() const;
     void handle(Event event);
-    // Ready, and the server has taken and answered all that was sent. When it has not, more
-    // would only queue up: the listener hears Drained once it has.
-    bool writable();
+    bool ready() const { return current == State::Ready; }
+    // Ready, and the server has answered everything sent: more written now is played rather
+    // than queued behind what it has not read yet.
+    bool caughtUp() const;
+    // Asks the server to say when it has caught up; the listener then hears caughtUp(). True
+    // while such a request is out (one at a time); false when none could be made.
+    bool awaitCatchUp();
     pa_stream* stream(SoundSlot slot) const { return streams[static_cast<int>(slot)]; }
 
     PulseLink(const PulseLink&) = delete;
@@ -42,13 +60,26 @@ private:
     std::optional<Event> connect();
     void openStreams();
     void streamsChanged();
+    void fail(const std::string& what);
     void tearDown();
 
     pa_mainloop_api* api;
-    std::function<void(News, SoundSlot)> listener;
+    const SlotRates rates;
+    // Why libpulse must not be handed the address, or empty when it may be.
+    const std::string unusableAddress;
+    LinkListener& listener;
     State current = State::Offline;
-    std::optional<Clock::time_point> lastFailure;
+    // When the last connection failed: the next attempt waits kRetryInterval from it.
+    std::optional<Clock::time_point> failedAt;
+    // What went wrong, set just before Lost is raised and handed to the listener with it.
+    std::string failure;
+    // A drain is out: the listener hears caughtUp() once the server answers it.
+    bool catchUpAwaited = false;
     pa_context* context = nullptr;
     pa_stream* streams[2] = {nullptr, nullptr};
-    bool draining = false;
 };
+
+// Why a PULSE_SERVER value must not reach libpulse, which aborts the whole program on some
+// (a host name of ten kilobytes or more fails an assertion in its resolver); empty when it
+// is fine. Empty means the default server.
+std::string unusableServerAddress(const std::string& address);

@@ -1,13 +1,15 @@
 #include "platform/sound/soundservice.h"
 
+#include "platform/sound/channel.h"
 #include "platform/sound/pulselink.h"
+#include "platform/sound/soundlog.h"
 
 #include <pulse/mainloop.h>
-#include <pulse/stream.h>
 
 #include <atomic>
-#include <chrono>
-#include <deque>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -17,116 +19,68 @@ namespace
 
 using Clock = std::chrono::steady_clock;
 
-// A sound asked for while the server was still being reached is played once it is, unless
-// it has gone stale by then: a tick a second late no longer belongs to its click.
-constexpr auto kFreshFor = std::chrono::milliseconds(1000);
-// How far beyond the server's own request a stream is written ahead: a tick of the longest
-// allowed length fits, and the server's limit (4 MB a stream) is never reached.
-constexpr std::size_t kMaxAheadBytes = 2 * 1024 * 1024;
-// A stream that has run dry starts again with the server mixing the new sound into what it
-// has already mixed ahead; the first millisecond or so can be lost on the way, and a tick
-// is all attack. This much silence goes first and takes the loss instead.
-constexpr int kLeadInMs = 3;
-
-// What one slot is to play and the server has not been given yet. Requests only change this
-// record; pump() then hands the server what it is owed, so a burst of requests costs one cut
-// and the newest sound, not all of them.
-struct Channel {
-    explicit Channel(SoundSlot slot) : slot(slot) {}
-
-    const SoundSlot slot;
+// What callers have asked of one slot since the service last looked. The ticket stays, so
+// parts of an older sound are turned away at once, on the caller's thread.
+struct Request {
     std::uint64_t ticket = 0;
+    bool begun = false; // a newer sound since the last look: it cuts the slot
+    Clock::time_point begunAt;
     std::deque<Samples> parts;
-    std::size_t offset = 0; // samples of parts.front() already written
-    bool complete = false;
-    bool cut = false;     // the server still holds the previous sound
-    bool started = false; // some of this sound has gone to the server
-    Clock::time_point begun;
-    std::size_t aheadBytes = 0; // written since the server last asked for more
+    bool last = false;
 
-    void begin(std::uint64_t newTicket)
+    void beginAnew(std::uint64_t newTicket)
     {
-        cut = cut || started;
         ticket = newTicket;
+        begun = true;
+        begunAt = Clock::now();
         parts.clear();
-        offset = 0;
-        complete = started = false;
-        begun = Clock::now();
+        last = false;
     }
-    bool pending() const { return cut || !parts.empty(); }
-    void pump(pa_stream* s);
+    Request take()
+    {
+        Request taken = std::move(*this);
+        begun = last = false;
+        parts.clear();
+        return taken;
+    }
 };
-
-void Channel::pump(pa_stream* s)
-{
-    if (cut) {
-        // The server drops what it still holds of the last sound, so it stops now.
-        if (pa_operation* op = pa_stream_flush(s, nullptr, nullptr))
-            pa_operation_unref(op);
-        cut = false;
-    }
-    if (!started && Clock::now() - begun > kFreshFor)
-        parts.clear(); // asked for before the server was there, and too long ago
-    if (parts.empty())
-        return;
-    if (!started) {
-        const std::vector<float> quiet(std::size_t(SoundService::rateOf(slot)) * kLeadInMs / 1000);
-        pa_stream_write(s, quiet.data(), quiet.size() * sizeof(float), nullptr, 0,
-                        PA_SEEK_RELATIVE);
-        started = true;
-    }
-    bool wrote = false;
-    while (!parts.empty() && aheadBytes < kMaxAheadBytes) {
-        const std::vector<float>& part = *parts.front();
-        const std::size_t samples =
-            std::min(part.size() - offset, (kMaxAheadBytes - aheadBytes) / sizeof(float));
-        if (pa_stream_write(s, part.data() + offset, samples * sizeof(float), nullptr, 0,
-                            PA_SEEK_RELATIVE) < 0)
-            return;
-        wrote = true;
-        aheadBytes += samples * sizeof(float);
-        offset += samples;
-        if (offset == part.size()) {
-            parts.pop_front();
-            offset = 0;
-        }
-    }
-    // A sound shorter than the server's start threshold would otherwise wait for more.
-    if (wrote && complete && parts.empty())
-        if (pa_operation* op = pa_stream_trigger(s, nullptr, nullptr))
-            pa_operation_unref(op);
-}
 
 } // namespace
 
-struct SoundService::Engine {
-    Engine() : bell(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
-    ~Engine() { close(bell); }
+struct SoundService::Engine final : LinkListener {
+    explicit Engine(SlotRates rates)
+        : rates(rates), bell(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
+          serverAddress(std::getenv("PULSE_SERVER") ? std::getenv("PULSE_SERVER") : "")
+    {
+        if (bell < 0)
+            goSilent(std::string("cannot make the sound thread's wake-up: ") +
+                     std::strerror(errno));
+    }
+    ~Engine() override
+    {
+        if (bell >= 0)
+            close(bell);
+    }
 
-    // Shared with posting threads: the queue under queueLock, and the bell that wakes the
-    // service's loop (writing to it never blocks).
-    std::mutex queueLock;
-    std::deque<std::function<void()>> queue;
+    const SlotRates rates;
+
+    // Shared with the callers' threads: the requests under inboxLock, and the bell that wakes
+    // the service's loop (ringing it never blocks). Once silent, requests are turned away.
+    std::mutex inboxLock;
+    Request inbox[2];
     bool stopping = false;
+    std::atomic<bool> silent{false};
     const int bell;
     std::atomic<std::uint64_t> tickets{0};
+    // Read once, on the thread that made the service; empty when unset.
+    const std::string serverAddress;
 
     // The service thread's alone, while it runs.
-    Channel channels[2] = {Channel(SoundSlot::Tick), Channel(SoundSlot::Speech)};
+    Channel channels[2] = {Channel(SoundSlot::Tick, rates.tick),
+                           Channel(SoundSlot::Speech, rates.speech)};
     PulseLink* link = nullptr;
-
-    Channel& channel(SoundSlot slot) { return channels[static_cast<int>(slot)]; }
-
-    void post(std::function<void()> request)
-    {
-        {
-            std::lock_guard guard(queueLock);
-            if (stopping)
-                return;
-            queue.push_back(std::move(request));
-        }
-        ring();
-    }
+    // Said why there is no sound, and sound has not worked since.
+    bool failureReported = false;
 
     void ring() const
     {
@@ -134,70 +88,104 @@ struct SoundService::Engine {
         (void)!::write(bell, &one, sizeof one);
     }
 
-    // Serves what was posted; false once the service is to stop.
-    bool serveQueue()
+    void goSilent(const std::string& why)
     {
-        std::deque<std::function<void()>> batch;
-        {
-            std::lock_guard guard(queueLock);
-            if (stopping)
-                return false;
-            batch.swap(queue);
-        }
-        for (auto& request : batch)
-            request();
-        pump();
-        return true;
+        silent = true;
+        qCWarning(lcSound, "No sound: %s. The clock carries on silently.", why.c_str());
     }
 
-    void hear(PulseLink::News news, SoundSlot asking)
-    {
-        for (Channel& ch : channels) {
-            // New streams hold nothing to cut; what the old ones had not taken is offered to
-            // them, if it is still fresh.
-            if (news == PulseLink::News::Opened)
-                ch.cut = ch.started = false;
-            if (news == PulseLink::News::Opened ||
-                (news == PulseLink::News::Asked && ch.slot == asking))
-                ch.aheadBytes = 0;
-        }
-        pump();
-    }
-
-    // A server that falls behind (or has stopped answering) is sent nothing more until it
-    // has caught up; by then only the newest sound of each slot is still wanted.
-    void pump()
-    {
-        if (link->writable())
-            for (Channel& ch : channels)
-                if (ch.pending())
-                    ch.pump(link->stream(ch.slot));
-    }
-
+    // Takes in what was asked; false once the service is to stop.
+    bool serveRequests();
+    void pump();
     void run();
+
+    void opened() override;
+    void asked(SoundSlot slot) override;
+    void caughtUp() override { pump(); }
+    void lost(const std::string& reason) override;
 };
+
+bool SoundService::Engine::serveRequests()
+{
+    Request taken[2];
+    {
+        std::lock_guard guard(inboxLock);
+        if (stopping)
+            return false;
+        for (int i = 0; i < 2; ++i)
+            taken[i] = inbox[i].take();
+    }
+    for (Channel& ch : channels) {
+        Request& request = taken[static_cast<int>(ch.slot)];
+        if (request.begun)
+            ch.begin(request.ticket, request.begunAt);
+        if (!request.parts.empty() || request.last)
+            ch.add(request.ticket, std::move(request.parts), request.last);
+        if (ch.owed() && link->mayConnect())
+            link->handle(PulseLink::Event::SoundWanted);
+    }
+    pump();
+    return true;
+}
+
+// A server that falls behind (or has stopped answering) is sent nothing more until it has
+// caught up; by then only the newest sound of each slot is still wanted.
+void SoundService::Engine::pump()
+{
+    if (!link->ready() || (!link->caughtUp() && link->awaitCatchUp()))
+        return;
+    const Clock::time_point now = Clock::now();
+    for (Channel& ch : channels)
+        if (ch.owed())
+            ch.write(link->stream(ch.slot), now);
+}
+
+void SoundService::Engine::opened()
+{
+    failureReported = false;
+    for (Channel& ch : channels)
+        ch.reopened();
+    pump();
+}
+
+void SoundService::Engine::asked(SoundSlot slot)
+{
+    channels[static_cast<int>(slot)].asked();
+    pump();
+}
+
+// A server that stays away is retried every couple of seconds; that is said only once.
+void SoundService::Engine::lost(const std::string& reason)
+{
+    if (failureReported)
+        return;
+    failureReported = true;
+    qCWarning(lcSound, "No sound: %s. The clock carries on silently.", reason.c_str());
+}
 
 void SoundService::Engine::run()
 {
     pa_mainloop* loop = pa_mainloop_new();
-    if (!loop)
+    if (!loop) {
+        goSilent("cannot start the sound thread's loop");
         return;
+    }
     pa_mainloop_api* api = pa_mainloop_get_api(loop);
     {
-        PulseLink pulse(api, [this](PulseLink::News news, SoundSlot slot) { hear(news, slot); });
+        PulseLink pulse(api, rates, serverAddress, *this);
         link = &pulse;
         // The bell is just another file the loop watches, so a request is never missed
-        // between looking at the queue and waiting.
+        // between looking at the inbox and waiting.
         pa_io_event* watch = api->io_new(
             api, bell, PA_IO_EVENT_INPUT,
             [](pa_mainloop_api* a, pa_io_event*, int fd, pa_io_event_flags_t, void* self) {
                 std::uint64_t rings;
                 (void)!::read(fd, &rings, sizeof rings);
-                if (!static_cast<Engine*>(self)->serveQueue())
+                if (!static_cast<Engine*>(self)->serveRequests())
                     a->quit(a, 0);
             },
             this);
-        if (serveQueue())
+        if (serveRequests())
             pa_mainloop_run(loop, nullptr);
         api->io_free(watch);
         pulse.handle(PulseLink::Event::Shutdown);
@@ -205,42 +193,49 @@ void SoundService::Engine::run()
     pa_mainloop_free(loop);
 }
 
-SoundService::SoundService() : engine(std::make_unique<Engine>()), thread([this] { engine->run(); })
+SoundService::SoundService(SlotRates rates)
+    : engine(std::make_unique<Engine>(rates)),
+      thread(engine->silent ? std::thread() : std::thread([this] { engine->run(); }))
 {
 }
 
 SoundService::~SoundService()
 {
     {
-        std::lock_guard guard(engine->queueLock);
+        std::lock_guard guard(engine->inboxLock);
         engine->stopping = true;
     }
-    engine->ring();
-    thread.join();
+    if (thread.joinable()) {
+        engine->ring();
+        thread.join();
+    }
 }
 
 std::uint64_t SoundService::begin(SoundSlot slot)
 {
     const std::uint64_t ticket = ++engine->tickets;
-    engine->post([e = engine.get(), slot, ticket] { e->channel(slot).begin(ticket); });
+    if (engine->silent)
+        return ticket;
+    {
+        std::lock_guard guard(engine->inboxLock);
+        engine->inbox[static_cast<int>(slot)].beginAnew(ticket);
+    }
+    engine->ring();
     return ticket;
 }
 
 void SoundService::add(SoundSlot slot, std::uint64_t ticket, Samples part, bool last)
 {
-    engine->post([e = engine.get(), slot, ticket, part = std::move(part), last]() mutable {
-        Channel& ch = e->channel(slot);
-        if (ticket != ch.ticket)
+    if (engine->silent)
+        return;
+    {
+        std::lock_guard guard(engine->inboxLock);
+        Request& request = engine->inbox[static_cast<int>(slot)];
+        if (request.ticket != ticket)
             return; // the slot has begun a newer sound
         if (part && !part->empty())
-            ch.parts.push_back(std::move(part));
-        ch.complete = last;
-        if (ch.pending() && e->link->mayConnect())
-            e->link->handle(PulseLink::Event::SoundWanted);
-    });
-}
-
-void SoundService::post(std::function<void()> work)
-{
-    engine->post(std::move(work));
+            request.parts.push_back(std::move(part));
+        request.last = last;
+    }
+    engine->ring();
 }

@@ -1,9 +1,8 @@
 #include "platform/sound/wavefile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <samplerate.h>
 #include <sndfile.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
@@ -48,6 +47,20 @@ std::vector<float> readMono(SNDFILE* file, int channels, sf_count_t frames)
     return mono;
 }
 
+// Why libsndfile's reading of the header rules the file out; empty when it can be decoded.
+std::string refusal(SNDFILE* file, const SF_INFO& info)
+{
+    if (!file)
+        return sf_strerror(nullptr);
+    if (info.channels < 1 || info.channels > kMaxChannels)
+        return std::to_string(info.channels) + " channels";
+    if (info.samplerate < 1 || info.samplerate > kMaxInputRate)
+        return "a rate of " + std::to_string(info.samplerate) + " Hz";
+    if (info.frames < 1)
+        return "no samples";
+    return {};
+}
+
 Samples shared(std::vector<float> samples)
 {
     return std::make_shared<const std::vector<float>>(std::move(samples));
@@ -55,37 +68,45 @@ Samples shared(std::vector<float> samples)
 
 } // namespace
 
-Samples decodeWaveFile(const QString& path)
+Samples decodeWaveFile(const std::string& path, std::string* why)
 {
+    std::string ignored;
+    std::string& reason = why ? *why : ignored;
     // libsndfile happily "opens" a folder and fails later in odd ways; refuse it up front.
-    if (!QFileInfo(path).isFile())
+    struct stat st {
+    };
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        reason = "not a file";
         return nullptr;
+    }
     SF_INFO info{};
-    const std::unique_ptr<SNDFILE, int (*)(SNDFILE*)> file(
-        sf_open(QFile::encodeName(path).constData(), SFM_READ, &info), sf_close);
-    if (!file || info.channels < 1 || info.channels > kMaxChannels || info.samplerate < 1 ||
-        info.samplerate > kMaxInputRate || info.frames < 1)
+    const std::unique_ptr<SNDFILE, int (*)(SNDFILE*)> file(sf_open(path.c_str(), SFM_READ, &info),
+                                                           sf_close);
+    reason = refusal(file.get(), info);
+    if (!reason.empty())
         return nullptr;
     const sf_count_t frames =
         std::min({info.frames, static_cast<sf_count_t>(kMaxDecodedSeconds * info.samplerate),
                   kMaxSamples / info.channels});
     const std::vector<float> mono = readMono(file.get(), info.channels, frames);
-    if (mono.empty())
-        return nullptr;
     Samples out = resampleToOutput(mono.data(), mono.size(), info.samplerate);
-    return out->empty() ? nullptr : out;
+    if (out->empty()) {
+        reason = "no samples could be read";
+        return nullptr;
+    }
+    return out;
 }
 
 Samples resampleToOutput(const float* in, std::size_t frames, int inRate)
 {
-    const double ratio = inRate > 0 ? double(SoundService::kTickRate) / inRate : 0.0;
+    const double ratio = inRate > 0 ? double(kTickRate) / inRate : 0.0;
     if (!in || frames == 0 || ratio > kMaxRatio || ratio < 1.0 / kMaxRatio)
         return shared({});
     std::vector<float> source(in, in + frames);
     for (float& v : source)
         if (!std::isfinite(v))
             v = 0.0f;
-    if (inRate == SoundService::kTickRate)
+    if (inRate == kTickRate)
         return shared(std::move(source));
 
     std::vector<float> out(static_cast<std::size_t>(std::ceil(frames * ratio)) + 1);

@@ -2,40 +2,10 @@
 
 #include <chrono>
 
-FakeSoundOutput::FakeSoundOutput()
-    : worker([this] {
-          std::unique_lock guard(lock);
-          for (;;) {
-              changed.wait(guard, [this] { return stopping || !work.empty(); });
-              if (work.empty())
-                  return;
-              auto next = std::move(work.front());
-              work.pop_front();
-              busy = true;
-              guard.unlock();
-              next();
-              guard.lock();
-              busy = false;
-              changed.notify_all();
-          }
-      })
-{
-}
-
-FakeSoundOutput::~FakeSoundOutput()
-{
-    {
-        std::lock_guard guard(lock);
-        stopping = true;
-    }
-    changed.notify_all();
-    worker.join();
-}
-
 std::uint64_t FakeSoundOutput::begin(SoundSlot slot)
 {
     std::lock_guard guard(lock);
-    sounds[slot] = Sound{++tickets, {}, 0, false};
+    sounds[slot] = Sound{++tickets, {}, 0, false, 0};
     ++begins[slot];
     changed.notify_all();
     return tickets;
@@ -45,26 +15,15 @@ void FakeSoundOutput::add(SoundSlot slot, std::uint64_t ticket, Samples part, bo
 {
     std::lock_guard guard(lock);
     Sound& sound = sounds[slot];
-    if (sound.ticket != ticket)
+    if (sound.ticket != ticket) {
+        ++sound.lateParts;
         return;
+    }
     if (part)
         sound.samples.insert(sound.samples.end(), part->begin(), part->end());
     ++sound.parts;
     sound.complete = last;
     changed.notify_all();
-}
-
-void FakeSoundOutput::post(std::function<void()> job)
-{
-    std::lock_guard guard(lock);
-    work.push_back(std::move(job));
-    changed.notify_all();
-}
-
-void FakeSoundOutput::settle()
-{
-    std::unique_lock guard(lock);
-    changed.wait(guard, [this] { return work.empty() && !busy; });
 }
 
 FakeSoundOutput::Sound FakeSoundOutput::current(SoundSlot slot)

@@ -1,0 +1,108 @@
+#include "platform/sound/channel.h"
+
+#include <pulse/stream.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace
+{
+// A sound asked for while the server was still being reached is played once it is, unless
+// it has gone stale by then: a tick a second late no longer belongs to its click.
+constexpr auto kFreshFor = std::chrono::milliseconds(1000);
+// How far beyond the server's own request a stream is written ahead: a tick of the longest
+// allowed length fits, and the server's limit (4 MB a stream) is never reached.
+constexpr std::size_t kMaxAheadBytes = 2 * 1024 * 1024;
+// A stream that has run dry starts again with the server mixing the new sound into what it
+// has already mixed ahead; the first millisecond or so can be lost on the way, and a tick
+// is all attack. This much silence goes first and takes the loss instead.
+constexpr int kLeadInMs = 3;
+} // namespace
+
+void Channel::begin(std::uint64_t newTicket, Clock::time_point at)
+{
+    flushOwed = flushOwed || current == Phase::Writing || current == Phase::Done;
+    current = Phase::Waiting;
+    ticket = newTicket;
+    begunAt = at;
+    parts.clear();
+    offset = 0;
+    lastArrived = false;
+}
+
+void Channel::add(std::uint64_t forTicket, std::deque<Samples>&& more, bool last)
+{
+    if (forTicket != ticket || (current != Phase::Waiting && current != Phase::Writing))
+        return;
+    for (Samples& part : more)
+        if (part && !part->empty())
+            parts.push_back(std::move(part));
+    lastArrived = last;
+    if (lastArrived && parts.empty())
+        current = current == Phase::Waiting ? Phase::Idle : Phase::Done;
+}
+
+void Channel::reopened()
+{
+    flushOwed = false;
+    aheadBytes = 0;
+    if (current == Phase::Writing)
+        current = Phase::Waiting;
+    else if (current == Phase::Done)
+        current = Phase::Idle;
+}
+
+void Channel::write(pa_stream* stream, Clock::time_point now)
+{
+    if (flushOwed) {
+        // The server drops what it still holds of the last sound, so it stops now.
+        if (pa_operation* op = pa_stream_flush(stream, nullptr, nullptr))
+            pa_operation_unref(op);
+        flushOwed = false;
+    }
+    if (current == Phase::Waiting && now - begunAt > kFreshFor) {
+        parts.clear(); // asked for before the server was there, and too long ago
+        current = Phase::Idle;
+    }
+    if (parts.empty())
+        return;
+    if (current == Phase::Waiting) {
+        writeLeadIn(stream);
+        current = Phase::Writing;
+    }
+    // A sound shorter than the server's start threshold would otherwise wait for more.
+    if (writeParts(stream) && lastArrived && parts.empty()) {
+        if (pa_operation* op = pa_stream_trigger(stream, nullptr, nullptr))
+            pa_operation_unref(op);
+        current = Phase::Done;
+    }
+}
+
+void Channel::writeLeadIn(pa_stream* stream)
+{
+    const std::vector<float> quiet(std::size_t(rate) * kLeadInMs / 1000);
+    pa_stream_write(stream, quiet.data(), quiet.size() * sizeof(float), nullptr, 0,
+                    PA_SEEK_RELATIVE);
+}
+
+// Whole parts, as far ahead as the limit allows; true when anything was written.
+bool Channel::writeParts(pa_stream* stream)
+{
+    bool wrote = false;
+    while (!parts.empty() && aheadBytes < kMaxAheadBytes) {
+        const std::vector<float>& part = *parts.front();
+        const std::size_t samples =
+            std::min(part.size() - offset, (kMaxAheadBytes - aheadBytes) / sizeof(float));
+        if (pa_stream_write(stream, part.data() + offset, samples * sizeof(float), nullptr, 0,
+                            PA_SEEK_RELATIVE) < 0)
+            return wrote;
+        wrote = true;
+        aheadBytes += samples * sizeof(float);
+        offset += samples;
+        if (offset == part.size()) {
+            parts.pop_front();
+            offset = 0;
+        }
+    }
+    return wrote;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/sound/soundtypes.h"
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+
+struct pa_stream;
+
+// What one slot is to play and the server has not been given yet, on the service's thread.
+// Requests only change this record; write() then hands the server what it is owed, so a burst
+// of requests costs one cut and the newest sound, not all of them.
+class Channel
+{
+public:
+    using Clock = std::chrono::steady_clock;
+    enum class Phase {
+        Idle,    // nothing to play: no sound yet, an empty one, or one dropped as stale
+        Waiting, // a sound is begun and none of it has gone to the server
+        Writing, // some of it has gone to the server and more is to come
+        Done,    // all of it has gone; the server may still be playing it
+    };
+
+    Channel(SoundSlot slot, int rate) : slot(slot), rate(rate) {}
+
+    // A newer sound, asked for at `at`: the one before is cut off.
+    void begin(std::uint64_t newTicket, Clock::time_point at);
+    // Parts of the sound of that ticket; ignored when it is not the sound in hand.
+    void add(std::uint64_t forTicket, std::deque<Samples>&& more, bool last);
+    // The server's new streams hold nothing: what the old ones were owed is offered again.
+    void reopened();
+    // The stream asked the server for more, so it holds less than was written ahead.
+    void asked() { aheadBytes = 0; }
+    // write() has something to do.
+    bool owed() const { return flushOwed || !parts.empty(); }
+    void write(pa_stream* stream, Clock::time_point now);
+
+    Phase phase() const { return current; }
+
+    const SoundSlot slot;
+
+private:
+    void writeLeadIn(pa_stream* stream);
+    bool writeParts(pa_stream* stream);
+
+    const int rate;
+    Phase current = Phase::Idle;
+    std::uint64_t ticket = 0;
+    Clock::time_point begunAt;
+    std::deque<Samples> parts;
+    std::size_t offset = 0; // samples of parts.front() already written
+    bool lastArrived = false;
+    // The server still holds some of an older sound, which it must drop before the new one.
+    bool flushOwed = false;
+    // Bytes written since the stream last asked for more.
+    std::size_t aheadBytes = 0;
+};
