@@ -4,9 +4,6 @@
 
 #include <malloc.h>
 
-static_assert(FliteSynth::kRate == kSpeechRate,
-              "speech goes to the server at the rate flite makes it");
-
 namespace
 {
 // The two phrases of the time on the clock, the prompt and a few options: a handful at most.
@@ -29,7 +26,7 @@ FliteVoice::~FliteVoice()
 // that is what every request does.
 int FliteVoice::Speak(const QString& text, int)
 {
-    const std::uint64_t ticket = sound.begin(SoundSlot::Speech);
+    const std::uint64_t ticket = sound.begin(SoundSlot::Speech, FliteSynth::kRate);
     {
         std::lock_guard guard(lock);
         newest = ticket;
