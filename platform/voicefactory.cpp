@@ -17,7 +17,7 @@ VoiceCreation createVoice(const QString& className, const QString& language, Sou
         return {nullptr, QString()};
     }
     auto voice = std::make_unique<FliteVoice>(sound);
-    if (!voice->available())
+    if (!voice->failure().isEmpty())
         return {
             nullptr,
             QStringLiteral("The speech voice could not be started, so the clock will not speak.")};
