@@ -20,6 +20,14 @@ constexpr std::size_t kMaxAheadBytes = 2 * 1024 * 1024;
 // has already mixed ahead; the first millisecond or so can be lost on the way, and a tick
 // is all attack. This much silence goes first and takes the loss instead.
 constexpr int kLeadInMs = 3;
+
+void cannotPlayAt(int rate)
+{
+    qCWarning(lcSound,
+              "The sound server cannot play a sound at %d Hz, so it is heard at the "
+              "wrong speed.",
+              rate);
+}
 } // namespace
 
 void Channel::begin(std::uint64_t newTicket, Clock::time_point at, int newRate)
@@ -92,20 +100,19 @@ void Channel::followRate(pa_stream* stream)
         streamRate = static_cast<int>(pa_stream_get_sample_spec(stream)->rate);
     if (*streamRate == rate)
         return;
+    streamRate = rate; // asked once: the server answers whether it could
+    void* wanted = reinterpret_cast<void*>(static_cast<std::intptr_t>(rate));
     pa_operation* op = pa_stream_update_sample_rate(
         stream, static_cast<uint32_t>(rate),
         [](pa_stream*, int success, void* wanted) {
             if (!success)
-                qCWarning(lcSound,
-                          "The sound server cannot play speech at %d Hz, so it is "
-                          "heard at the wrong pitch.",
-                          static_cast<int>(reinterpret_cast<std::intptr_t>(wanted)));
+                cannotPlayAt(static_cast<int>(reinterpret_cast<std::intptr_t>(wanted)));
         },
-        reinterpret_cast<void*>(static_cast<std::intptr_t>(rate)));
-    if (!op)
-        return; // tried again with the next sound
-    pa_operation_unref(op);
-    streamRate = rate;
+        wanted);
+    if (op)
+        pa_operation_unref(op);
+    else
+        cannotPlayAt(rate);
 }
 
 void Channel::writeLeadIn(pa_stream* stream)
