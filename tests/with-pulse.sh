@@ -15,7 +15,8 @@ fi
 
 base=$(mktemp -d "${TMPDIR:-/tmp}/chimewise-pulse.XXXXXX") || exit 1
 export HOME="$base/home" XDG_RUNTIME_DIR="$base/xdg"
-mkdir -p "$HOME" && mkdir -p -m 700 "$XDG_RUNTIME_DIR/pulse"
+# Qt wants the runtime folder to be private, as a session makes it.
+mkdir -p "$HOME" && mkdir -p -m 700 "$XDG_RUNTIME_DIR/pulse" && chmod 700 "$XDG_RUNTIME_DIR"
 export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
 export CHIMEWISE_EXTRA_SERVERS="$base/extra-servers"
 
