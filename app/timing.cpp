@@ -1,5 +1,7 @@
 #include "app/timing.h"
 
+#include <QFile>
+#include <QSet>
 #include <chrono>
 
 Q_LOGGING_CATEGORY(lcTiming, "chimewise.timing", QtWarningMsg)
@@ -11,4 +13,24 @@ void logMilestone(const char* name)
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     qCInfo(lcTiming, "milestone %s %lld", name,
            static_cast<long long>(std::chrono::nanoseconds(now).count()));
+}
+
+void logMappedLibraries(const char* milestone)
+{
+    if (!lcTiming().isInfoEnabled())
+        return;
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return;
+    QByteArrayList names;
+    QSet<QByteArray> seen;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const qsizetype slash = line.lastIndexOf('/');
+        const QByteArray name = slash < 0 ? QByteArray() : line.mid(slash + 1);
+        if ((name.endsWith(".so") || name.contains(".so.")) && !seen.contains(name)) {
+            seen.insert(name);
+            names << name;
+        }
+    }
+    qCInfo(lcTiming, "libraries %s %s", milestone, names.join(' ').constData());
 }

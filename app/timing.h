@@ -8,3 +8,6 @@
 Q_DECLARE_LOGGING_CATEGORY(lcTiming)
 
 void logMilestone(const char* name);
+// The file names of the shared libraries the process has mapped, on one line after the
+// milestone's name. Read from inside, as only then is it known what was there at that moment.
+void logMappedLibraries(const char* milestone);
