@@ -118,6 +118,7 @@ bool frmclock::pauseAnsweringClicks()
             return false;
     }
     logMilestone("pause-end");
+    logMappedLibraries("pause-end");
     firstFrameOut();
     return true;
 }

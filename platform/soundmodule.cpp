@@ -36,9 +36,9 @@ LoadedSound loadSoundModule(const QStringList& candidates, const QString& progra
                 QStringLiteral("cannot load %1: %2").arg(file, QString::fromLocal8Bit(dlerror()))};
     const auto entry = reinterpret_cast<SoundPluginEntry>(dlsym(module, kSoundPluginEntry));
     if (!entry) {
-        const QString why = QString::fromLocal8Bit(dlerror());
         dlclose(module);
-        return {nullptr, QStringLiteral("%1 is not the sound module: %2").arg(file, why)};
+        return {nullptr, QStringLiteral("%1 is not the sound module: it has no %2")
+                             .arg(file, QLatin1String(kSoundPluginEntry))};
     }
     // Never closed: its threads may outlive the plugin (a file read that hangs).
     std::unique_ptr<SoundPlugin> plugin(entry(kSoundPluginInterface, programDir));
