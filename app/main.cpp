@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/frmclock.h"
 #include "app/screentexts.h"
+#include "app/timing.h"
 #include "app/windowsystem.h"
 #include "platform/realplatform.h"
 
@@ -24,6 +25,7 @@ void showNotice(QWidget* parent, const QString& text)
 
 int main(int argc, char** argv)
 {
+    logMilestone("main");
     CommandLine command;
     if (const std::optional<int> exitCode = handleCommandLine(argc, argv, command))
         return *exitCode;

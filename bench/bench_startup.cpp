@@ -1,7 +1,8 @@
-// Start-up figures of the real program, measured from outside as a parent would meet it:
-// process start to first frame, the shared libraries mapped by then, the start-up pause,
-// resident memory once started, and the processor time it takes while idling.
-//   bench_startup <path to chimewise> [runs]
+// Start-up figures of the real program, measured from outside as a parent would meet it,
+// beside a bare full-screen Qt Widgets window (bench_bare_window) started in turn in the same
+// run: process start to first frame and its phases, the shared libraries mapped by then, the
+// start-up pause, resident memory once started, and the processor time it takes while idling.
+//   bench_startup <path to chimewise> <path to bench_bare_window> [pairs of runs]
 #include "bench/figures.h"
 
 #include <QCoreApplication>
@@ -23,25 +24,53 @@ qint64 nowNs()
         .count();
 }
 
+// Libraries by name without the version: "libpulse.so".
+QByteArray libraryName(const QByteArray& file)
+{
+    const qsizetype so = file.indexOf(".so");
+    return so < 0 ? file : file.left(so + 3);
+}
+
+// What the sound and the voices need, and nothing else does.
+bool isSoundLibrary(const QByteArray& name)
+{
+    for (const char* sound : {"libpulse", "libsndfile", "libsamplerate", "libflite", "libespeak",
+                              "libasound", "libasyncns", "libchimewise-sound", "libFLAC", "libogg",
+                              "libvorbis", "libopus", "libmpg123", "libmp3lame"})
+        if (name.startsWith(sound))
+            return true;
+    return false;
+}
+
 struct Run {
     qint64 started = 0;
     QMap<QString, qint64> milestones;
-    int librariesAtFirstFrame = -1;
+    QSet<QByteArray> librariesAtFirstFrame;
+    bool seenFirstFrame() const { return milestones.contains("first-frame"); }
+    double msTo(const char* milestone) const
+    {
+        return (milestones.value(milestone) - started) / 1e6;
+    }
+    double msBetween(const char* from, const char* to) const
+    {
+        return (milestones.value(to) - milestones.value(from)) / 1e6;
+    }
 };
 
-// Shared libraries the process has mapped: each loaded library costs start-up time and memory.
-int librariesMapped(qint64 pid)
+// Shared libraries another process has mapped, for a program that does not say so itself:
+// read a few milliseconds after its first frame.
+QSet<QByteArray> librariesMapped(qint64 pid)
 {
     QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
-    if (!maps.open(QIODevice::ReadOnly))
-        return -1;
     QSet<QByteArray> libraries;
+    if (!maps.open(QIODevice::ReadOnly))
+        return libraries;
     for (const QByteArray& line : maps.readAll().split('\n')) {
-        const QByteArray path = line.mid(line.indexOf('/'));
-        if (line.contains('/') && (path.endsWith(".so") || path.contains(".so.")))
-            libraries.insert(path);
+        const QByteArray file = line.mid(line.lastIndexOf('/') + 1);
+        if (line.contains('/') && (file.endsWith(".so") || file.contains(".so.")))
+            libraries.insert(libraryName(file));
     }
-    return int(libraries.size());
+    return libraries;
 }
 
 // Starts the program and reads its milestones until `until` has been seen.
@@ -55,6 +84,7 @@ bool startAndWait(QProcess& p, const QString& exe, const QString& until, Run& ru
     p.start(exe, {});
     const qint64 deadline = run.started + 60'000'000'000LL;
     QByteArray pending;
+    bool toldLibraries = false;
     while (nowNs() < deadline) {
         p.waitForReadyRead(100);
         pending += p.readAllStandardError();
@@ -62,14 +92,19 @@ bool startAndWait(QProcess& p, const QString& exe, const QString& until, Run& ru
         while ((nl = pending.indexOf('\n')) >= 0) {
             const QList<QByteArray> words = pending.left(nl).simplified().split(' ');
             pending.remove(0, nl + 1);
+            if (words.size() > 3 && words[1] == "libraries" && words[2] == "first-frame") {
+                run.librariesAtFirstFrame.clear();
+                for (const QByteArray& file : words.mid(3))
+                    run.librariesAtFirstFrame.insert(libraryName(file));
+                toldLibraries = true;
+            }
             if (words.size() != 4 || words[1] != "milestone")
                 continue;
             run.milestones[QString::fromLatin1(words[2])] = words[3].toLongLong();
-            // Read as soon as the milestone comes in, a few milliseconds after the frame.
             if (words[2] == "first-frame")
                 run.librariesAtFirstFrame = librariesMapped(p.processId());
         }
-        if (run.milestones.contains(until))
+        if (run.milestones.contains(until) && (toldLibraries || until != "first-frame"))
             return true;
         if (p.state() == QProcess::NotRunning)
             return false;
@@ -82,11 +117,6 @@ void stop(QProcess& p)
     p.terminate();
     if (!p.waitForFinished(3000))
         p.kill(), p.waitForFinished(3000);
-}
-
-double ms(qint64 ns)
-{
-    return ns / 1e6;
 }
 
 long statField(qint64 pid, int field)
@@ -110,31 +140,82 @@ long rssKb(qint64 pid)
     return -1;
 }
 
+struct Figures {
+    std::vector<double> firstFrame, toMain, toShown, painting, libraries;
+    void add(const Run& run)
+    {
+        firstFrame.push_back(run.msTo("first-frame"));
+        if (run.milestones.contains("main")) {
+            toMain.push_back(run.msTo("main"));
+            toShown.push_back(run.msBetween("main", "shown"));
+        }
+        painting.push_back(run.msBetween("shown", "first-frame"));
+        libraries.push_back(double(run.librariesAtFirstFrame.size()));
+    }
+    void print(const char* who) const
+    {
+        std::printf("%s\n", who);
+        printFigure("  process start -> first frame", firstFrame, "ms");
+        printFigure("  process start -> main", toMain, "ms");
+        printFigure("  main -> shown (construction and show)", toShown, "ms");
+        printFigure("  shown -> first frame (first paint)", painting, "ms");
+        printFigure("  shared libraries mapped at first frame", libraries, "");
+    }
+};
+
+QByteArray joined(QSet<QByteArray> names)
+{
+    QByteArrayList sorted(names.begin(), names.end());
+    std::sort(sorted.begin(), sorted.end());
+    return sorted.isEmpty() ? QByteArray("none") : sorted.join(' ');
+}
+
+// Program and bare window in turn, so both meet the machine as it is at the time.
+void compareFirstFrames(const QString& exe, const QString& bare, int pairs)
+{
+    Figures program, window;
+    std::vector<double> ratios, pause;
+    QSet<QByteArray> sound, beyondBare;
+    for (int i = 0; i < pairs; ++i) {
+        QProcess p, b;
+        Run run, bareRun;
+        const bool ran = startAndWait(p, exe, "pause-end", run) && run.seenFirstFrame();
+        stop(p);
+        const bool bareRan = startAndWait(b, bare, "first-frame", bareRun);
+        stop(b);
+        if (!ran || !bareRan)
+            continue;
+        program.add(run);
+        window.add(bareRun);
+        ratios.push_back(run.msTo("first-frame") / bareRun.msTo("first-frame"));
+        pause.push_back(run.msBetween("shown", "pause-end"));
+        for (const QByteArray& name : run.librariesAtFirstFrame) {
+            if (isSoundLibrary(name))
+                sound.insert(name);
+            if (!bareRun.librariesAtFirstFrame.contains(name))
+                beyondBare.insert(name);
+        }
+    }
+    program.print("the program");
+    window.print("a bare full-screen Qt Widgets window");
+    printFigure("first frame, program / bare window", ratios, "x", 3);
+    std::printf("%-44s %s\n", "sound or voice libraries at first frame", joined(sound).constData());
+    std::printf("%-44s %s\n", "libraries beyond the bare window's", joined(beyondBare).constData());
+    printFigure("start-up pause (1,000,000 passes)", pause, "ms");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <chimewise> [runs]\n", argv[0]);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <chimewise> <bench_bare_window> [pairs]\n", argv[0]);
         return 2;
     }
     const QString exe = QString::fromLocal8Bit(argv[1]);
-    const int runs = argc > 2 ? std::atoi(argv[2]) : 10;
-    std::vector<double> firstFrame, pause, libraries;
-    for (int i = 0; i < runs; ++i) {
-        QProcess p;
-        Run run;
-        if (startAndWait(p, exe, "pause-end", run) && run.milestones.contains("first-frame")) {
-            firstFrame.push_back(ms(run.milestones["first-frame"] - run.started));
-            pause.push_back(ms(run.milestones["pause-end"] - run.milestones["shown"]));
-            libraries.push_back(run.librariesAtFirstFrame);
-        }
-        stop(p);
-    }
-    printFigure("process start -> first frame", firstFrame, "ms");
-    printFigure("shared libraries mapped at first frame", libraries, "");
-    printFigure("start-up pause (1,000,000 passes)", pause, "ms");
+    const int pairs = argc > 3 ? std::atoi(argv[3]) : 20;
+    compareFirstFrames(exe, QString::fromLocal8Bit(argv[2]), pairs);
 
     QProcess p;
     Run run;
