@@ -25,13 +25,14 @@ void showNotice(QWidget* parent, const QString& text)
 
 int main(int argc, char** argv)
 {
-    logMilestone("main");
+    const auto started = std::chrono::steady_clock::now();
     CommandLine command;
     if (const std::optional<int> exitCode = handleCommandLine(argc, argv, command))
         return *exitCode;
     leaveSessionBusUnstarted();
     DisplayOpening opening(command, argv[0]);
     QApplication app(argc, argv);
+    logMilestone("main", started);
     opening.done();
     QApplication::setApplicationName(QStringLiteral("chimewise"));
     QApplication::setApplicationVersion(QStringLiteral(CHIMEWISE_VERSION));

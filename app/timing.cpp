@@ -8,11 +8,16 @@ Q_LOGGING_CATEGORY(lcTiming, "chimewise.timing", QtWarningMsg)
 
 void logMilestone(const char* name)
 {
+    logMilestone(name, std::chrono::steady_clock::now());
+}
+
+void logMilestone(const char* name, std::chrono::steady_clock::time_point reached)
+{
     if (!lcTiming().isInfoEnabled())
         return;
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    const auto since = reached.time_since_epoch();
     qCInfo(lcTiming, "milestone %s %lld", name,
-           static_cast<long long>(std::chrono::nanoseconds(now).count()));
+           static_cast<long long>(std::chrono::nanoseconds(since).count()));
 }
 
 void logMappedLibraries(const char* milestone)

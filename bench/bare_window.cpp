@@ -27,8 +27,9 @@ protected:
 
 int main(int argc, char** argv)
 {
-    logMilestone("main");
+    const auto started = std::chrono::steady_clock::now();
     QApplication app(argc, argv);
+    logMilestone("main", started);
     BareWindow window;
     // Without a window manager, showing full screen alone leaves a small window.
     window.setGeometry(QGuiApplication::primaryScreen()->geometry());

@@ -3,6 +3,7 @@
 // private sound server that tests/with-pulse.sh starts. Nothing here knows how the program
 // makes its sounds, so any two builds can be compared in one run (see run-sound-bench.sh).
 //   bench_sound <path to chimewise> [--cycles n] [--quiet s] [--hung-rounds n] [--hung-quiet s]
+//               [--language code]
 // Needs DISPLAY (a 1280x800 screen without a window manager), PULSE_SERVER and PA_PID.
 #include "bench/figures.h"
 #include "bench/xsession.h"
@@ -42,7 +43,7 @@ struct Program {
     QTemporaryDir dir;
     QProcess process;
 
-    void start(const QString& exe)
+    void start(const QString& exe, const QStringList& arguments)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_LOGGING_RULES"),
@@ -52,7 +53,7 @@ struct Program {
         process.setWorkingDirectory(QFileInfo(exe).absolutePath());
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setStandardErrorFile(dir.filePath(QStringLiteral("log")));
-        process.start(QFileInfo(exe).absoluteFilePath(), {});
+        process.start(QFileInfo(exe).absoluteFilePath(), arguments);
         process.waitForStarted();
     }
     bool logged(const char* milestone)
@@ -251,9 +252,10 @@ bool quietFor(double seconds)
 
 // Start-up ends with the spoken prompt. The window answers clicks before that, but a click
 // then would measure start-up, not the click.
-bool startAndSettle(Program& program, const QString& exe, XSession& x, SinkRecorder& recorder)
+bool startAndSettle(Program& program, const QString& exe, const QStringList& arguments, XSession& x,
+                    SinkRecorder& recorder)
 {
-    program.start(exe);
+    program.start(exe, arguments);
     if (!x.findWindowOf(program.process.processId(), 30000))
         return false;
     for (int i = 0; i < 300 && !program.logged("announced"); ++i)
@@ -311,8 +313,11 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     // Defaults for a full run; see run-sound-bench.sh for what each one is.
     QCommandLineParser args;
-    for (auto [name, value] :
-         {std::pair{"cycles", "20"}, {"quiet", "60"}, {"hung-rounds", "3"}, {"hung-quiet", "12"}})
+    for (auto [name, value] : {std::pair{"cycles", "20"},
+                               {"quiet", "60"},
+                               {"hung-rounds", "3"},
+                               {"hung-quiet", "12"},
+                               {"language", ""}})
         args.addOption({QString::fromLatin1(name), QString(), QStringLiteral("n"),
                         QString::fromLatin1(value)});
     args.process(app);
@@ -326,6 +331,9 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString exe = args.positionalArguments().first();
+    const QString language = args.value(QStringLiteral("language"));
+    const QStringList arguments =
+        language.isEmpty() ? QStringList() : QStringList{QStringLiteral("--language"), language};
     const int cycles = int(number("cycles"));
 
     auto recorder = std::make_unique<SinkRecorder>();
@@ -335,9 +343,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no X display or nothing recorded from nullsink.monitor\n");
         return 1;
     }
-    std::printf("== %s\n", qPrintable(QFileInfo(exe).absoluteFilePath()));
+    std::printf("== %s %s\n", qPrintable(QFileInfo(exe).absoluteFilePath()),
+                qPrintable(arguments.join(QLatin1Char(' '))));
     Program program;
-    if (!startAndSettle(program, exe, x, *recorder)) {
+    if (!startAndSettle(program, exe, arguments, x, *recorder)) {
         std::fprintf(stderr, "%s showed no window\n", qPrintable(exe));
         return 1;
     }

@@ -8,9 +8,10 @@
 #        bench/run-sound-bench.sh --cycles 5 --quiet 10 --hung-rounds 1 build   (a quick look)
 # Options (defaults): --cycles 20 (click cycles per phase), --quiet 60 (seconds of quiet
 # before the lone click), --hung-rounds 3 and --hung-quiet 12 (clicks with the sound server
-# stopped, each round after that many seconds of quiet). A full run takes about 7 minutes
-# per build. The benchmarks are built in this checkout's build folder (BENCH_BUILD to change
-# it). Needs xvfb-run, pulseaudio, parec, sha256sum and libxtst-dev.
+# stopped, each round after that many seconds of quiet), --language (the desktop's; e.g. de
+# is handed to the program). A full run takes about 7 minutes per build. The benchmarks are
+# built in this checkout's build folder (BENCH_BUILD to change it). Needs xvfb-run,
+# pulseaudio, parec, sha256sum and libxtst-dev.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 options=""
@@ -21,7 +22,7 @@ while [ $# -gt 0 ]; do
     esac
 done
 if [ $# -eq 0 ]; then
-    sed -n '2,13s/^# \{0,1\}//p' "$0" >&2
+    sed -n '2,14s/^# \{0,1\}//p' "$0" >&2
     exit 2
 fi
 if ! pkg-config --exists x11 xtst; then

@@ -223,7 +223,7 @@ bool FileWavePlayer::sndPlaySoundA(const QByteArray& path, unsigned)
 {
     if (path.isEmpty())
         return false;
-    const std::uint64_t ticket = sound.begin(SoundSlot::Tick);
+    const std::uint64_t ticket = sound.begin(SoundSlot::Tick, kTickRate);
     Read read = readFor(path, ticket);
     {
         std::lock_guard guard(shared->lock);

@@ -60,6 +60,11 @@ FliteSynth::~FliteSynth()
     }
 }
 
+QString FliteSynth::failure() const
+{
+    return voice ? QString() : QStringLiteral("flite could not register its voice");
+}
+
 bool FliteSynth::synthesize(const QString& text, const Sink& sink)
 {
     if (!voice || text.trimmed().isEmpty())

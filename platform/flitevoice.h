@@ -1,58 +1,11 @@
 #pragma once
 
 #include "platform/flitesynth.h"
-#include "platform/sound/soundoutput.h"
-#include "platform/voice.h"
+#include "platform/synthvoice.h"
 
-#include <QStringList>
-#include <condition_variable>
-#include <cstdint>
-#include <deque>
-#include <mutex>
-#include <optional>
-#include <thread>
-#include <utility>
-
-// Speaks through flite into the speech slot of the sound service, on a thread of its own.
-// Speak() cuts off what is being said at once and only hands the text over: every text
-// replaces the one before, so there is never more than the newest one waiting. Texts said
-// before, or named in advance with prepare(), are kept and play whole at once; any other
-// starts playing while flite is still making the rest of it.
-class FliteVoice : public Voice
+// English, in flite's cmu_us_slt voice.
+class FliteVoice : public SynthVoice
 {
 public:
-    explicit FliteVoice(SoundOutput& sound);
-    // Returns as soon as flite reaches the next few hundred samples of what it is making.
-    ~FliteVoice() override;
-
-    bool available() const { return synth.available(); }
-    int Speak(const QString& text, int flags) override;
-    void prepare(const QStringList& texts) override;
-
-private:
-    struct Request {
-        QString text;
-        std::optional<std::uint64_t> ticket; // none: only made ready, not heard
-    };
-
-    void run();
-    void say(const Request& request);
-    Samples recall(const QString& text) const;
-    void remember(const QString& text, Samples sound);
-    bool interrupted(const Request& making);
-
-    SoundOutput& sound;
-    FliteSynth synth;
-
-    std::mutex lock;
-    std::condition_variable wake;
-    std::optional<Request> request;
-    QStringList toPrepare;
-    std::uint64_t newest = 0; // the ticket of the last text asked for, a blank one's too
-    bool stopping = false;
-
-    // The worker's alone: the texts made last, newest first.
-    std::deque<std::pair<QString, Samples>> known;
-
-    std::thread worker; // last, so it starts once everything above is ready
+    explicit FliteVoice(SoundOutput& sound) : SynthVoice(sound, std::make_unique<FliteSynth>()) {}
 };

@@ -30,5 +30,6 @@ struct VoiceCreation {
 // Creates a voice by class name; "SAPI.spVoice" (any letter case) gives the built-in
 // synthesiser, speaking through sound. Any other name, or a synthesiser that cannot start,
 // gives no voice and a reason a parent can read. language is a --language code; a language
-// with no voice gives no voice and no reason: the clock shows it and stays silent.
+// with no voice gives no voice and no reason: the clock shows it and stays silent, and why
+// is said once in the chimewise.sound category.
 VoiceCreation createVoice(const QString& className, const QString& language, SoundOutput& sound);

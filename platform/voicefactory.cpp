@@ -1,6 +1,18 @@
+#include "platform/espeakvoice.h"
 #include "platform/flitevoice.h"
+#include "platform/sound/soundlog.h"
+#include "speech/language.h"
 
-#include <cstdio>
+namespace
+{
+// The clock still shows the language's times; it only says nothing. Said once, on stderr.
+VoiceCreation silentFor(const QString& language, const QString& why)
+{
+    qCWarning(lcSound, "No voice for the language %s: %s. The clock will not speak.",
+              qPrintable(language), qPrintable(why));
+    return {nullptr, QString()};
+}
+} // namespace
 
 VoiceCreation createVoice(const QString& className, const QString& language, SoundOutput& sound)
 {
@@ -8,16 +20,18 @@ VoiceCreation createVoice(const QString& className, const QString& language, Sou
         return {nullptr,
                 QStringLiteral("The speech voice \"%1\" is not installed on this computer.")
                     .arg(className)};
-    // flite speaks English only; read in its voice, the other languages would be gibberish.
-    if (!language.startsWith(QLatin1String("en-"), Qt::CaseInsensitive)) {
-        std::fprintf(stderr,
-                     "chimewise: there is no voice for the language %s, so the clock "
-                     "will not speak\n",
-                     qPrintable(language));
-        return {nullptr, QString()};
+    const std::optional<Language> known = languageFromCode(language);
+    if (!known)
+        return silentFor(language, QStringLiteral("no voice speaks it"));
+    // English is flite's; the other languages are espeak-ng's.
+    if (const char* name = espeakVoiceName(*known)) {
+        auto voice = std::make_unique<EspeakVoice>(sound, name);
+        if (!voice->failure().isEmpty())
+            return silentFor(language, voice->failure());
+        return {std::move(voice), QString()};
     }
     auto voice = std::make_unique<FliteVoice>(sound);
-    if (!voice->available())
+    if (!voice->failure().isEmpty())
         return {
             nullptr,
             QStringLiteral("The speech voice could not be started, so the clock will not speak.")};

@@ -7,14 +7,14 @@
 set -euo pipefail
 
 # qt6-l10n-tools: lrelease, which turns the translations/*.ts into the texts the program embeds.
+# libespeak-ng-dev and espeak-ng-data: the voice of German, French, Spanish and Dutch.
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-l10n-tools libgl-dev flite1-dev
-    libpulse-dev libsndfile1-dev libsamplerate0-dev fonts-comic-neue fonts-dejavu-core)
+    libpulse-dev libsndfile1-dev libsamplerate0-dev libespeak-ng-dev espeak-ng-data
+    fonts-comic-neue fonts-dejavu-core)
 screen_pkgs=(xvfb xauth)
 package_pkgs=(dpkg-dev file)
-# espeak-ng is only the phone check's today; it moves to the build and run groups when the
-# program speaks German, French, Spanish and Dutch through it.
 test_pkgs=(pulseaudio pulseaudio-utils sox imagemagick clang-format
-    desktop-file-utils appstream lintian xdotool dbus-x11 libespeak-ng-dev espeak-ng-data)
+    desktop-file-utils appstream lintian xdotool dbus-x11)
 
 wanted=("${build_pkgs[@]}")
 case "${1:-run}" in

@@ -15,7 +15,7 @@ echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 # The sound module is loaded at run time, but the package's library scan must still see it.
-for lib in libpulse0 libflite1 libsndfile1 libsamplerate0; do
+for lib in libpulse0 libflite1 libsndfile1 libsamplerate0 libespeak-ng1; do
     case "$depends" in *"$lib "*) ;; *) echo "the package does not depend on $lib"; exit 1 ;; esac
 done
 command -v lintian >/dev/null || { echo "lintian is missing (scripts/deps.sh test installs it)"; exit 1; }

@@ -218,7 +218,8 @@ void TestAudioLive::serverKilledMidRun()
     since.start();
     while (since.elapsed() < 3000) {
         requestTick();
-        service->play(SoundSlot::Speech, std::make_shared<const std::vector<float>>(1600, 0.1f));
+        service->play(SoundSlot::Speech, kSpeechRate,
+                      std::make_shared<const std::vector<float>>(1600, 0.1f));
         QTest::qWait(20);
     }
 }

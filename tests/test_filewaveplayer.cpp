@@ -218,7 +218,8 @@ void TestFileWavePlayer::fallback()
 
     FakeSoundOutput sound;
     if (busy)
-        sound.play(SoundSlot::Tick, std::make_shared<const std::vector<float>>(30000, 0.1f));
+        sound.play(SoundSlot::Tick, kTickRate,
+                   std::make_shared<const std::vector<float>>(30000, 0.1f));
     FileWavePlayer player(sound, temp.filePath(QStringLiteral("nodata")));
     QCOMPARE(player.sndPlaySoundA(request, WavePlayer::SND_ASYNC), taken);
     QCOMPARE(::playedFrames(sound), playedFrames);

@@ -224,6 +224,7 @@ void SoundPluginTest::realProgramMapsTheSoundOnlyAfterItsFirstFrame_data()
     QTest::newRow("libsamplerate") << QByteArray("libsamplerate.so");
     QTest::newRow("flite") << QByteArray("libflite.so");
     QTest::newRow("flite's voice") << QByteArray("libflite_cmu_us_slt.so");
+    QTest::newRow("espeak-ng") << QByteArray("libespeak-ng.so");
 }
 
 // Offscreen and without a sound server, once for every row.

@@ -1,8 +1,11 @@
 #include "platform/sound/channel.h"
 
+#include "platform/sound/soundlog.h"
+
 #include <pulse/stream.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace
@@ -17,14 +20,23 @@ constexpr std::size_t kMaxAheadBytes = 2 * 1024 * 1024;
 // has already mixed ahead; the first millisecond or so can be lost on the way, and a tick
 // is all attack. This much silence goes first and takes the loss instead.
 constexpr int kLeadInMs = 3;
+
+void cannotPlayAt(int rate)
+{
+    qCWarning(lcSound,
+              "The sound server cannot play a sound at %d Hz, so it is heard at the "
+              "wrong speed.",
+              rate);
+}
 } // namespace
 
-void Channel::begin(std::uint64_t newTicket, Clock::time_point at)
+void Channel::begin(std::uint64_t newTicket, Clock::time_point at, int newRate)
 {
     flushOwed = flushOwed || current == Phase::Writing || current == Phase::Done;
     current = Phase::Waiting;
     ticket = newTicket;
     begunAt = at;
+    rate = newRate;
     parts.clear();
     offset = 0;
     lastArrived = false;
@@ -46,6 +58,7 @@ void Channel::reopened()
 {
     flushOwed = false;
     aheadBytes = 0;
+    streamRate.reset();
     if (current == Phase::Writing)
         current = Phase::Waiting;
     else if (current == Phase::Done)
@@ -67,6 +80,7 @@ void Channel::write(pa_stream* stream, Clock::time_point now)
     if (parts.empty())
         return;
     if (current == Phase::Waiting) {
+        followRate(stream);
         writeLeadIn(stream);
         current = Phase::Writing;
     }
@@ -76,6 +90,29 @@ void Channel::write(pa_stream* stream, Clock::time_point now)
             pa_operation_unref(op);
         current = Phase::Done;
     }
+}
+
+// The server takes the new rate in order with what is written, so the sound after it, and
+// the silence before that, play at the sound's own rate; what an older sound left is flushed.
+void Channel::followRate(pa_stream* stream)
+{
+    if (!streamRate)
+        streamRate = static_cast<int>(pa_stream_get_sample_spec(stream)->rate);
+    if (*streamRate == rate)
+        return;
+    streamRate = rate; // asked once: the server answers whether it could
+    void* wanted = reinterpret_cast<void*>(static_cast<std::intptr_t>(rate));
+    pa_operation* op = pa_stream_update_sample_rate(
+        stream, static_cast<uint32_t>(rate),
+        [](pa_stream*, int success, void* wanted) {
+            if (!success)
+                cannotPlayAt(static_cast<int>(reinterpret_cast<std::intptr_t>(wanted)));
+        },
+        wanted);
+    if (op)
+        pa_operation_unref(op);
+    else
+        cannotPlayAt(rate);
 }
 
 void Channel::writeLeadIn(pa_stream* stream)

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <optional>
 
 struct pa_stream;
 
@@ -22,10 +23,10 @@ public:
         Done,    // all of it has gone; the server may still be playing it
     };
 
-    Channel(SoundSlot slot, int rate) : slot(slot), rate(rate) {}
+    explicit Channel(SoundSlot slot) : slot(slot) {}
 
-    // A newer sound, asked for at `at`: the one before is cut off.
-    void begin(std::uint64_t newTicket, Clock::time_point at);
+    // A newer sound of `rate` samples a second, asked for at `at`: the one before is cut off.
+    void begin(std::uint64_t newTicket, Clock::time_point at, int rate);
     // Parts of the sound of that ticket; ignored when it is not the sound in hand.
     void add(std::uint64_t forTicket, std::deque<Samples>&& more, bool last);
     // The server's new streams hold nothing: what the old ones were owed is offered again.
@@ -41,13 +42,16 @@ public:
     const SoundSlot slot;
 
 private:
+    void followRate(pa_stream* stream);
     void writeLeadIn(pa_stream* stream);
     bool writeParts(pa_stream* stream);
 
-    const int rate;
     Phase current = Phase::Idle;
     std::uint64_t ticket = 0;
     Clock::time_point begunAt;
+    int rate = 0; // of the sound in hand
+    // What the stream was last set to play at; none once it is new, until it is asked.
+    std::optional<int> streamRate;
     std::deque<Samples> parts;
     std::size_t offset = 0; // samples of parts.front() already written
     bool lastArrived = false;

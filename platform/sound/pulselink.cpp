@@ -63,6 +63,15 @@ pa_buffer_attr bufferFor(int rate)
     return attr;
 }
 
+// The voices of the languages make speech at different rates, and the speech stream plays
+// each at its own; the server resamples speech to its sink's rate in any case.
+pa_stream_flags_t flagsFor(SoundSlot slot)
+{
+    return slot == SoundSlot::Speech
+               ? pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_VARIABLE_RATE)
+               : PA_STREAM_ADJUST_LATENCY;
+}
+
 pa_context* newContext(pa_mainloop_api* api)
 {
     pa_proplist* props = pa_proplist_new();
@@ -228,8 +237,8 @@ void PulseLink::openStreams()
             },
             this);
         const pa_buffer_attr attr = bufferFor(rates.of(slot));
-        const int failed = pa_stream_connect_playback(s, nullptr, &attr, PA_STREAM_ADJUST_LATENCY,
-                                                      nullptr, nullptr);
+        const int failed =
+            pa_stream_connect_playback(s, nullptr, &attr, flagsFor(slot), nullptr, nullptr);
         if (current != State::Connecting)
             return; // the connection went while the stream was connected
         if (failed < 0) {

@@ -12,11 +12,15 @@ class SoundOutput
 {
 public:
     virtual ~SoundOutput() = default;
-    // Cuts off the slot's sound at once and begins a new one, which add() then fills. A begun
-    // sound with nothing in it yet does not look for a server.
-    virtual std::uint64_t begin(SoundSlot slot) = 0;
+    // Cuts off the slot's sound at once and begins a new one of `rate` samples a second, which
+    // add() then fills: each voice makes speech at its own rate, and it is played at that rate.
+    // A begun sound with nothing in it yet does not look for a server.
+    virtual std::uint64_t begin(SoundSlot slot, int rate) = 0;
     // Appends to the sound of that ticket; ignored once the slot has begun another one. `last`
     // says the sound is complete, so it is played even if it is very short.
     virtual void add(SoundSlot slot, std::uint64_t ticket, Samples part, bool last) = 0;
-    void play(SoundSlot slot, Samples sound) { add(slot, begin(slot), std::move(sound), true); }
+    void play(SoundSlot slot, int rate, Samples sound)
+    {
+        add(slot, begin(slot, rate), std::move(sound), true);
+    }
 };

@@ -25,14 +25,16 @@ struct Request {
     std::uint64_t ticket = 0;
     bool begun = false; // a newer sound since the last look: it cuts the slot
     Clock::time_point begunAt;
+    int rate = 0; // of the sound of the ticket
     std::deque<Samples> parts;
     bool last = false;
 
-    void beginAnew(std::uint64_t newTicket)
+    void beginAnew(std::uint64_t newTicket, int newRate)
     {
         ticket = newTicket;
         begun = true;
         begunAt = Clock::now();
+        rate = newRate;
         parts.clear();
         last = false;
     }
@@ -76,8 +78,7 @@ struct SoundService::Engine final : LinkListener {
     const std::string serverAddress;
 
     // The service thread's alone, while it runs.
-    Channel channels[2] = {Channel(SoundSlot::Tick, rates.tick),
-                           Channel(SoundSlot::Speech, rates.speech)};
+    Channel channels[2] = {Channel(SoundSlot::Tick), Channel(SoundSlot::Speech)};
     PulseLink* link = nullptr;
     // Said why there is no sound, and sound has not worked since.
     bool failureReported = false;
@@ -118,7 +119,7 @@ bool SoundService::Engine::serveRequests()
     for (Channel& ch : channels) {
         Request& request = taken[static_cast<int>(ch.slot)];
         if (request.begun)
-            ch.begin(request.ticket, request.begunAt);
+            ch.begin(request.ticket, request.begunAt, request.rate);
         if (!request.parts.empty() || request.last)
             ch.add(request.ticket, std::move(request.parts), request.last);
         if (ch.owed() && link->mayConnect())
@@ -211,14 +212,14 @@ SoundService::~SoundService()
     }
 }
 
-std::uint64_t SoundService::begin(SoundSlot slot)
+std::uint64_t SoundService::begin(SoundSlot slot, int rate)
 {
     const std::uint64_t ticket = ++engine->tickets;
     if (engine->silent)
         return ticket;
     {
         std::lock_guard guard(engine->inboxLock);
-        engine->inbox[static_cast<int>(slot)].beginAnew(ticket);
+        engine->inbox[static_cast<int>(slot)].beginAnew(ticket, rate);
     }
     engine->ring();
     return ticket;

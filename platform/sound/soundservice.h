@@ -18,7 +18,7 @@ public:
     // Returns promptly whatever the server is doing: nothing in here waits for it.
     ~SoundService() override;
 
-    std::uint64_t begin(SoundSlot slot) override;
+    std::uint64_t begin(SoundSlot slot, int rate) override;
     void add(SoundSlot slot, std::uint64_t ticket, Samples part, bool last) override;
 
 private:

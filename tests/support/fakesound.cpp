@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-std::uint64_t FakeSoundOutput::begin(SoundSlot slot)
+std::uint64_t FakeSoundOutput::begin(SoundSlot slot, int)
 {
     std::lock_guard guard(lock);
     sounds[slot] = Sound{++tickets, {}, 0, false, 0};

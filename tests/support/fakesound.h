@@ -19,7 +19,7 @@ public:
         int lateParts = 0; // parts of older sounds that came after this one began
     };
 
-    std::uint64_t begin(SoundSlot slot) override;
+    std::uint64_t begin(SoundSlot slot, int rate) override;
     void add(SoundSlot slot, std::uint64_t ticket, Samples part, bool last) override;
 
     // What the slot is playing now: its newest sound.

@@ -1,11 +1,8 @@
-#include "platform/flitevoice.h"
+#include "platform/synthvoice.h"
 
 #include "platform/speechparts.h"
 
 #include <malloc.h>
-
-static_assert(FliteSynth::kRate == kSpeechRate,
-              "speech goes to the server at the rate flite makes it");
 
 namespace
 {
@@ -13,9 +10,12 @@ namespace
 constexpr std::size_t kKnownTexts = 8;
 } // namespace
 
-FliteVoice::FliteVoice(SoundOutput& sound) : sound(sound), worker([this] { run(); }) {}
+SynthVoice::SynthVoice(SoundOutput& sound, std::unique_ptr<SpeechEngine> engine)
+    : sound(sound), engine(std::move(engine)), worker([this] { run(); })
+{
+}
 
-FliteVoice::~FliteVoice()
+SynthVoice::~SynthVoice()
 {
     {
         std::lock_guard guard(lock);
@@ -27,9 +27,9 @@ FliteVoice::~FliteVoice()
 
 // The window only ever asks to speak asynchronously and to drop what is being said, so
 // that is what every request does.
-int FliteVoice::Speak(const QString& text, int)
+int SynthVoice::Speak(const QString& text, int)
 {
-    const std::uint64_t ticket = sound.begin(SoundSlot::Speech);
+    const std::uint64_t ticket = sound.begin(SoundSlot::Speech, engine->rate());
     {
         std::lock_guard guard(lock);
         newest = ticket;
@@ -42,7 +42,7 @@ int FliteVoice::Speak(const QString& text, int)
     return 0;
 }
 
-void FliteVoice::prepare(const QStringList& texts)
+void SynthVoice::prepare(const QStringList& texts)
 {
     {
         std::lock_guard guard(lock);
@@ -51,7 +51,7 @@ void FliteVoice::prepare(const QStringList& texts)
     wake.notify_all();
 }
 
-void FliteVoice::run()
+void SynthVoice::run()
 {
     std::unique_lock guard(lock);
     for (;;) {
@@ -64,7 +64,7 @@ void FliteVoice::run()
         say(next);
         guard.lock();
         // flite borrows a megabyte or two for every text and the allocator keeps it; with
-        // nothing left to make, it goes back to the system.
+        // nothing left to make, it goes back to the system, whichever engine borrowed it.
         if (!stopping && !request && toPrepare.isEmpty()) {
             guard.unlock();
             malloc_trim(0);
@@ -73,17 +73,17 @@ void FliteVoice::run()
     }
 }
 
-// Streams the text into its sound as flite makes it, unless it is known already or only to
-// be prepared. Gives way to any request that comes meanwhile.
-void FliteVoice::say(const Request& next)
+// Streams the text into its sound as the engine makes it, unless it is known already or only
+// to be prepared. Gives way to any request that comes meanwhile.
+void SynthVoice::say(const Request& next)
 {
     if (Samples whole = recall(next.text)) {
         if (next.ticket)
             sound.add(SoundSlot::Speech, *next.ticket, std::move(whole), true);
         return;
     }
-    SpeechParts parts(FliteSynth::kRate);
-    const bool finished = synth.synthesize(next.text, [&](const short* samples, int count) {
+    SpeechParts parts(engine->rate());
+    const bool finished = engine->synthesize(next.text, [&](const short* samples, int count) {
         parts.add(samples, count);
         if (Samples part = next.ticket ? parts.take(false) : nullptr)
             sound.add(SoundSlot::Speech, *next.ticket, std::move(part), false);
@@ -97,7 +97,7 @@ void FliteVoice::say(const Request& next)
     remember(next.text, parts.whole());
 }
 
-Samples FliteVoice::recall(const QString& text) const
+Samples SynthVoice::recall(const QString& text) const
 {
     for (const auto& [said, samples] : known)
         if (said == text)
@@ -105,7 +105,7 @@ Samples FliteVoice::recall(const QString& text) const
     return nullptr;
 }
 
-void FliteVoice::remember(const QString& text, Samples samples)
+void SynthVoice::remember(const QString& text, Samples samples)
 {
     if (!samples || recall(text))
         return;
@@ -116,7 +116,7 @@ void FliteVoice::remember(const QString& text, Samples samples)
 
 // Any text asked for, even a blank one, ends what is being said; only being asked to say
 // something ends making one ready.
-bool FliteVoice::interrupted(const Request& making)
+bool SynthVoice::interrupted(const Request& making)
 {
     std::lock_guard guard(lock);
     return stopping || request.has_value() || (making.ticket && *making.ticket != newest);
