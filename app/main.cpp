@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/fontsahead.h"
 #include "app/frmclock.h"
 #include "app/screentexts.h"
 #include "app/timing.h"
@@ -31,9 +32,11 @@ int main(int argc, char** argv)
         return *exitCode;
     leaveSessionBusUnstarted();
     DisplayOpening opening(command, argv[0]);
+    FontConfigurationAhead fonts;
     QApplication app(argc, argv);
     logMilestone("main", started);
     opening.done();
+    fonts.join();
     QApplication::setApplicationName(QStringLiteral("chimewise"));
     QApplication::setApplicationVersion(QStringLiteral(CHIMEWISE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.chimewise"));
