@@ -124,9 +124,10 @@ void Channel::start(pa_stream* stream, bool running, Clock::time_point now)
 void Channel::keepRunning(pa_stream* stream, bool flushed)
 {
     const bool asked = std::exchange(silenceOwed, false);
-    if (flushed)
+    if (flushed) {
         writeSilence(stream, std::size_t(rate) * kRefillMs / 1000);
-    else if (asked) {
+        soundQueued = false;
+    } else if (asked) {
         writeSilence(stream, std::min(pa_stream_writable_size(stream) / sizeof(float),
                                       std::size_t(rate) / 10));
         soundQueued = false; // all of the last sound was written, and it is nearly played out
