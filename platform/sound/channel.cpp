@@ -21,14 +21,12 @@ constexpr std::size_t kMaxAheadBytes = 2 * 1024 * 1024;
 // has already mixed ahead; the first two milliseconds or so are lost on the way, and a tick
 // is all attack. This much silence goes first and takes the loss instead.
 constexpr int kLeadInMs = 3;
-// A stream still playing has not run dry: a sound written over its silence is played whole,
-// straight after what the server has mixed, and needs no lead-in. Clicks come a few seconds
-// apart, so the stream is kept playing silence this long after each sound; then it may idle.
+// A stream still playing has not run dry: the server takes a sound written after a flush back
+// into what it has mixed ahead, whole, and needs no lead-in. Clicks come a few seconds apart,
+// so the stream is kept playing silence this long after each sound; then it may idle.
 constexpr auto kKeptRunningFor = std::chrono::seconds(10);
-// Silence written at a time: the server asks again once the stream holds less than its
-// 10 ms target, so this sets how often the sound thread wakes while nothing plays. A new
-// sound is written over it, so it delays nothing.
-constexpr int kSilenceMs = 50;
+// Silence written after a flush, until the stream asks for more: its target length.
+constexpr int kRefillMs = 10;
 
 void cannotPlayAt(int rate)
 {
@@ -121,16 +119,19 @@ void Channel::start(pa_stream* stream, bool running, Clock::time_point now)
     current = Phase::Writing;
 }
 
-// Silence when the stream asks for more, and straight after a flush that nothing else
+// Silence for as much as the stream asked for, and straight after a flush that nothing else
 // follows, which would otherwise leave it dry until it asks.
 void Channel::keepRunning(pa_stream* stream, bool flushed)
 {
     const bool asked = std::exchange(silenceOwed, false);
-    if (flushed || asked)
-        writeSilence(stream, std::size_t(rate) * kSilenceMs / 1000);
-    // After a flush nothing of the last sound is left; when the stream asks, all of it was
-    // written, and it is nearly played out.
-    soundQueued = soundQueued && !flushed && !asked;
+    if (flushed) {
+        writeSilence(stream, std::size_t(rate) * kRefillMs / 1000);
+        soundQueued = false;
+    } else if (asked) {
+        writeSilence(stream, std::min(pa_stream_writable_size(stream) / sizeof(float),
+                                      std::size_t(rate) / 10));
+        soundQueued = false; // all of the last sound was written, and it is nearly played out
+    }
 }
 
 // The server takes the new rate in order with what is written, so the sound after it, and
