@@ -3,6 +3,7 @@
 // run: process start to first frame and its phases, the shared libraries mapped by then, the
 // start-up pause, resident memory once started, and the processor time it takes while idling.
 //   bench_startup <path to chimewise> <path to bench_bare_window> [pairs of runs]
+//                 [older builds of chimewise, started in the same rounds]
 #include "bench/figures.h"
 
 #include <QCoreApplication>
@@ -173,23 +174,15 @@ QByteArray joined(QSet<QByteArray> names)
     return sorted.isEmpty() ? QByteArray("none") : sorted.join(' ');
 }
 
-// Program and bare window in turn, so both meet the machine as it is at the time.
-void compareFirstFrames(const QString& exe, const QString& bare, int pairs)
-{
-    Figures program, window;
+// What one program showed over the runs, beside the bare window of the same round.
+struct ProgramFigures {
+    Figures figures;
     std::vector<double> ratios, pause;
     QSet<QByteArray> sound, beyondBare;
-    for (int i = 0; i < pairs; ++i) {
-        QProcess p, b;
-        Run run, bareRun;
-        const bool ran = startAndWait(p, exe, "pause-end", run) && run.seenFirstFrame();
-        stop(p);
-        const bool bareRan = startAndWait(b, bare, "first-frame", bareRun);
-        stop(b);
-        if (!ran || !bareRan)
-            continue;
-        program.add(run);
-        window.add(bareRun);
+
+    void add(const Run& run, const Run& bareRun)
+    {
+        figures.add(run);
         ratios.push_back(run.msTo("first-frame") / bareRun.msTo("first-frame"));
         pause.push_back(run.msBetween("shown", "pause-end"));
         for (const QByteArray& name : run.librariesAtFirstFrame) {
@@ -199,12 +192,78 @@ void compareFirstFrames(const QString& exe, const QString& bare, int pairs)
                 beyondBare.insert(name);
         }
     }
-    program.print("the program");
+    void print(const QString& exe) const
+    {
+        figures.print(qPrintable(QStringLiteral("the program ") + exe));
+        printFigure("first frame, program / bare window", ratios, "x", 3);
+        std::printf("%-44s %s\n", "sound or voice libraries at first frame",
+                    joined(sound).constData());
+        std::printf("%-44s %s\n", "libraries beyond the bare window's",
+                    joined(beyondBare).constData());
+        printFigure("start-up pause (1,000,000 passes)", pause, "ms");
+    }
+};
+
+// Programs and bare window in turn, so all meet the machine as it is at the time: each
+// round runs the first program, the bare window, then any other programs (older builds).
+void compareFirstFrames(const QStringList& exes, const QString& bare, int pairs)
+{
+    Figures window;
+    std::vector<ProgramFigures> programs(std::size_t(exes.size()));
+    for (int i = 0; i < pairs; ++i) {
+        std::vector<Run> runs(programs.size());
+        std::vector<bool> ran(programs.size());
+        Run bareRun;
+        for (std::size_t k = 0; k < programs.size(); ++k) {
+            QProcess p;
+            ran[k] = startAndWait(p, exes[qsizetype(k)], "pause-end", runs[k]) &&
+                     runs[k].seenFirstFrame();
+            stop(p);
+            if (k == 0) {
+                QProcess b;
+                ran[k] = startAndWait(b, bare, "first-frame", bareRun) && ran[k];
+                stop(b);
+            }
+        }
+        if (!ran[0])
+            continue;
+        window.add(bareRun);
+        for (std::size_t k = 0; k < programs.size(); ++k)
+            if (ran[k])
+                programs[k].add(runs[k], bareRun);
+    }
     window.print("a bare full-screen Qt Widgets window");
-    printFigure("first frame, program / bare window", ratios, "x", 3);
-    std::printf("%-44s %s\n", "sound or voice libraries at first frame", joined(sound).constData());
-    std::printf("%-44s %s\n", "libraries beyond the bare window's", joined(beyondBare).constData());
-    printFigure("start-up pause (1,000,000 passes)", pause, "ms");
+    for (std::size_t k = 0; k < programs.size(); ++k)
+        programs[k].print(exes[qsizetype(k)]);
+}
+
+// Memory and the processor time of idling, once started. The streams are kept playing
+// silence for 10 s after the last sound (the spoken prompt), then left to idle; both spells
+// are shown.
+bool printIdling(const QString& exe)
+{
+    QProcess p;
+    Run run;
+    if (!startAndWait(p, exe, "announced", run)) {
+        std::printf("the program did not finish starting\n");
+        return false;
+    }
+    QThread::msleep(500);
+    const qint64 pid = p.processId();
+    std::printf("%s\n%-44s %8.1f MB\n", qPrintable(exe), "resident memory after start-up",
+                rssKb(pid) / 1024.0);
+    const auto cpuOver10s = [pid] {
+        const long before = statField(pid, 14) + statField(pid, 15);
+        QThread::sleep(10);
+        const long after = statField(pid, 14) + statField(pid, 15);
+        return 100.0 * (after - before) / sysconf(_SC_CLK_TCK) / 10.0;
+    };
+    std::printf("%-44s %8.2f %% of one core\n", "CPU, first 10 s idle (after the prompt)",
+                cpuOver10s());
+    QThread::sleep(3);
+    std::printf("%-44s %8.2f %% of one core\n", "CPU, next 10 s idle", cpuOver10s());
+    stop(p);
+    return true;
 }
 
 } // namespace
@@ -213,34 +272,17 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <chimewise> <bench_bare_window> [pairs]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <chimewise> <bench_bare_window> [pairs] [chimewise...]\n",
+                     argv[0]);
         return 2;
     }
-    const QString exe = QString::fromLocal8Bit(argv[1]);
     const int pairs = argc > 3 ? std::atoi(argv[3]) : 20;
-    compareFirstFrames(exe, QString::fromLocal8Bit(argv[2]), pairs);
-
-    QProcess p;
-    Run run;
-    if (!startAndWait(p, exe, "announced", run)) {
-        std::printf("the program did not finish starting\n");
-        return 1;
-    }
-    QThread::msleep(500);
-    const qint64 pid = p.processId();
-    std::printf("%-44s %8.1f MB\n", "resident memory after start-up", rssKb(pid) / 1024.0);
-    // The sound stream stays open for 10 s after the last sound (the spoken prompt), then
-    // closes; both spells are shown.
-    const auto cpuOver10s = [pid] {
-        const long before = statField(pid, 14) + statField(pid, 15);
-        QThread::sleep(10);
-        const long after = statField(pid, 14) + statField(pid, 15);
-        return 100.0 * (after - before) / sysconf(_SC_CLK_TCK) / 10.0;
-    };
-    std::printf("%-44s %8.2f %% of one core\n", "CPU, first 10 s idle (stream open)", cpuOver10s());
-    QThread::sleep(3);
-    std::printf("%-44s %8.2f %% of one core\n", "CPU, next 10 s idle (stream closed)",
-                cpuOver10s());
-    stop(p);
+    QStringList exes{QString::fromLocal8Bit(argv[1])};
+    for (int k = 4; k < argc; ++k)
+        exes << QString::fromLocal8Bit(argv[k]);
+    compareFirstFrames(exes, QString::fromLocal8Bit(argv[2]), pairs);
+    for (const QString& exe : exes)
+        if (!printIdling(exe))
+            return 1;
     return 0;
 }
