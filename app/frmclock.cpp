@@ -1,14 +1,13 @@
 #include "app/frmclock.h"
 
+#include "app/form/picturefile.h"
 #include "app/resources.h"
-
-#include <QIcon>
 
 frmclock::frmclock(const Platform& platform, QWidget* parent) : FormView(parent), os(platform)
 {
     initPictureResources();
     setWindowTitle(tr("Chimewise - version 2.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setWindowIcon(iconFromPictureFile(QStringLiteral(":/pictures/icon.png")));
     setWindowFlag(Qt::FramelessWindowHint);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);

@@ -179,6 +179,7 @@ private:
     void putTimeOfDayOnClock(const TimeOfDay& now);
     bool showAfterPendingEvents();
     bool pauseAnsweringClicks();
+    void firstFrameOut();
     void showStep(const ShownTime& time);
     void stepInOrder(PrecisionMode mode);
     void stepRandom(PrecisionMode mode);
@@ -207,5 +208,5 @@ private:
     QMetaObject::Connection screenWatch;
     QString voiceFailure;
     bool unloaded = false;
-    bool firstFrameLogged = false;
+    bool firstFrameSeen = false;
 };

@@ -1,6 +1,8 @@
 #include "app/commandline.h"
+#include "app/fontsahead.h"
 #include "app/frmclock.h"
 #include "app/screentexts.h"
+#include "app/timing.h"
 #include "app/windowsystem.h"
 #include "platform/realplatform.h"
 
@@ -24,13 +26,17 @@ void showNotice(QWidget* parent, const QString& text)
 
 int main(int argc, char** argv)
 {
+    const auto started = std::chrono::steady_clock::now();
     CommandLine command;
     if (const std::optional<int> exitCode = handleCommandLine(argc, argv, command))
         return *exitCode;
     leaveSessionBusUnstarted();
     DisplayOpening opening(command, argv[0]);
+    FontConfigurationAhead fonts;
     QApplication app(argc, argv);
+    logMilestone("main", started);
     opening.done();
+    fonts.join();
     QApplication::setApplicationName(QStringLiteral("chimewise"));
     QApplication::setApplicationVersion(QStringLiteral(CHIMEWISE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.chimewise"));

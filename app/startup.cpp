@@ -109,15 +109,26 @@ bool frmclock::pauseAnsweringClicks()
 {
     for (float counter = 1; counter <= kPausePasses; counter += 1) {
         os.pump->processPendingEvents();
-        if (framesPainted() >= 1 && !firstFrameLogged) {
-            firstFrameLogged = true;
+        if (framesPainted() >= 1 && !firstFrameSeen) {
             logMilestone("first-frame");
+            logMappedLibraries("first-frame");
+            firstFrameOut();
         }
         if (unloaded)
             return false;
     }
     logMilestone("pause-end");
+    logMappedLibraries("pause-end");
+    firstFrameOut();
     return true;
+}
+
+void frmclock::firstFrameOut()
+{
+    if (std::exchange(firstFrameSeen, true))
+        return;
+    if (os.afterFirstFrame)
+        os.afterFirstFrame();
 }
 
 void frmclock::Picture1_Click()

@@ -1,5 +1,9 @@
+add_executable(bench_bare_window EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/bare_window.cpp
+    ${PROJECT_SOURCE_DIR}/app/timing.cpp)
+target_include_directories(bench_bare_window PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(bench_bare_window PRIVATE Qt6::Widgets)
 add_executable(bench_startup EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/bench_startup.cpp)
 target_include_directories(bench_startup PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(bench_startup PRIVATE Qt6::Core)
 add_executable(bench_click EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/bench_click.cpp)
-target_link_libraries(bench_click PRIVATE chimewise_core)
+target_link_libraries(bench_click PRIVATE chimewise_core chimewise_sound)

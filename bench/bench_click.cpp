@@ -2,6 +2,7 @@
 // sound stack; each click alternates between a new time and its answer.
 #include "app/frmclock.h"
 #include "platform/realplatform.h"
+#include "platform/serversound.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -22,7 +23,7 @@ void send(QWidget* w, QEvent::Type type, QPoint at)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    RealPlatform real;
+    RealPlatform real({}, [](const QString& dir) { return LoadedSound{makeServerSound(dir), {}}; });
     struct NoPause : EventPump {
         void processPendingEvents() override {}
     } pump;

@@ -6,9 +6,11 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
-cmake --build "$build" --target chimewise bench_startup bench_click bench_audio_latency >/dev/null
+cmake --build "$build" --target chimewise bench_startup bench_bare_window bench_click \
+    bench_audio_latency >/dev/null
 cd "$build"
 "$here/../tests/with-pulse.sh" sh -c "
-    xvfb-run -a -s '-screen 0 1280x800x24' '$build/bench/bench_startup' '$build/chimewise' 10 &&
+    xvfb-run -a -s '-screen 0 1280x800x24' '$build/bench/bench_startup' '$build/chimewise' \
+        '$build/bench/bench_bare_window' 20 &&
     QT_QPA_PLATFORM=offscreen '$build/bench/bench_click' &&
     '$build/bench/bench_audio_latency'"

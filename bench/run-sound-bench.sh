@@ -32,7 +32,7 @@ fi
 bench=${BENCH_BUILD:-$here/../build}
 [ -f "$bench/CMakeCache.txt" ] || cmake -S "$here/.." -B "$bench" >/dev/null
 cmake "$bench" >/dev/null # finds libxtst-dev if it came after configuring
-cmake --build "$bench" --target bench_startup bench_sound >/dev/null
+cmake --build "$bench" --target bench_startup bench_bare_window bench_sound >/dev/null
 bench=$(cd "$bench" && pwd)
 
 for target in "$@"; do
@@ -50,6 +50,7 @@ for target in "$@"; do
             # bench_sound stops the sound server for a moment; never leave it stopped.
             trap "kill -CONT \$PA_PID 2>/dev/null" EXIT
             trap "exit 130" INT TERM
-            "$1/bench/bench_startup" "$2" 10 && "$1/bench/bench_sound" "$2" $3' - \
+            "$1/bench/bench_startup" "$2" "$1/bench/bench_bare_window" 20 &&
+            "$1/bench/bench_sound" "$2" $3' - \
             "$bench" "$exe" "$options")
 done

@@ -36,7 +36,7 @@ struct FileWavePlayer::Read {
 };
 
 struct FileWavePlayer::Shared {
-    Shared(SoundOutput& output, FileAccess access, std::string dataDir, std::string exeDir)
+    Shared(SoundOutput& output, const FileAccess& access, std::string dataDir, std::string exeDir)
         : output(&output), deadline(access.deadline), dataDir(std::move(dataDir)),
           exeDir(std::move(exeDir)), library(access.reader)
     {
@@ -180,13 +180,15 @@ QStringList soundFileCandidates(const QByteArray& path, const QString& workDir,
     return candidates;
 }
 
+QString FileAccess::applicationDir()
+{
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
+
 FileWavePlayer::FileWavePlayer(SoundOutput& sound, const QString& dataDir, FileAccess access)
     : sound(sound),
-      shared(std::make_shared<Shared>(
-          sound, std::move(access), QFile::encodeName(dataDir).toStdString(),
-          QCoreApplication::instance()
-              ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
-              : std::string())),
+      shared(std::make_shared<Shared>(sound, access, QFile::encodeName(dataDir).toStdString(),
+                                      QFile::encodeName(access.programDir).toStdString())),
       reading([share = shared] { share->readFiles(); }),
       answering([share = shared.get()] { share->answerWhenDue(); })
 {

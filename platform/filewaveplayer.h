@@ -26,6 +26,12 @@ struct FileAccess {
     // well under a millisecond and a working network share in tens of them; only one that is
     // hung or failing takes this long.
     std::chrono::milliseconds deadline{250};
+    // The running program's folder, the last place a relative path is looked for; empty when
+    // there is no application object. Qt caches it unguarded, so a player made on another
+    // thread is handed it.
+    QString programDir = applicationDir();
+
+    static QString applicationDir();
 };
 
 // Plays wave files in the tick slot. A request takes its place in the slot at once, on the

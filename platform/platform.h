@@ -22,4 +22,7 @@ struct Platform {
     std::function<VoiceCreation(const QString& className, const QString& language)> makeVoice;
     // Tells the person at the computer about a problem the program carries on through.
     std::function<void(const QString&)> notice;
+    // Called once the window's first frame is out, or when the start-up pause ends without
+    // one: what the first frame does not need may start then.
+    std::function<void()> afterFirstFrame;
 };

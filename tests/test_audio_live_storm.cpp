@@ -3,6 +3,7 @@
 // and releases with no press. Nothing may crash, hang or grow.
 #include "app/frmclock.h"
 #include "platform/realplatform.h"
+#include "platform/serversound.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -49,7 +50,7 @@ void StormTest::mouseStorm()
     const int events = qEnvironmentVariableIntValue("CHIMEWISE_STORM_EVENTS") > 0
                            ? qEnvironmentVariableIntValue("CHIMEWISE_STORM_EVENTS")
                            : 100000;
-    RealPlatform real;
+    RealPlatform real({}, [](const QString& dir) { return LoadedSound{makeServerSound(dir), {}}; });
     NoPause pump;
     real.platform().pump = &pump;
     frmclock w(real.platform());

@@ -1,3 +1,5 @@
+#include "app/form/picturefile.h"
+
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -84,8 +86,8 @@ private slots:
         QCOMPARE(load(":/pictures/" + name + "@2x.png").size(), size * 2);
 
         // On a 2x screen (see main) an icon made from the plain name must find the
-        // sharp variant, which Qt looks for only through the "@2x" file name.
-        const QPixmap sharp = QIcon(path).pixmap(size, 2.0);
+        // sharp variant, which is looked for only through the "@2x" file name.
+        const QPixmap sharp = iconFromPictureFile(path).pixmap(size, 2.0);
         QCOMPARE(sharp.devicePixelRatio(), 2.0);
         QCOMPARE(sharp.size(), size * 2);
     }

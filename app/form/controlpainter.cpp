@@ -1,9 +1,9 @@
 #include "app/form/controlpainter.h"
 
+#include "app/form/picturefile.h"
 #include "app/form/textfit.h"
 #include "app/form/twips.h"
 
-#include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -24,7 +24,7 @@ QPixmap pictureOf(const Control& c, qreal ratio)
     const QString key = c.picture + QString::number(ratio);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = QIcon(c.picture).pixmap(size, ratio);
+        pixmap = iconFromPictureFile(c.picture).pixmap(size, ratio);
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace
@@ -17,9 +18,15 @@ constexpr auto kFreshFor = std::chrono::milliseconds(1000);
 // allowed length fits, and the server's limit (4 MB a stream) is never reached.
 constexpr std::size_t kMaxAheadBytes = 2 * 1024 * 1024;
 // A stream that has run dry starts again with the server mixing the new sound into what it
-// has already mixed ahead; the first millisecond or so can be lost on the way, and a tick
+// has already mixed ahead; the first two milliseconds or so are lost on the way, and a tick
 // is all attack. This much silence goes first and takes the loss instead.
 constexpr int kLeadInMs = 3;
+// A stream still playing has not run dry: the server takes a sound written after a flush back
+// into what it has mixed ahead, whole, and needs no lead-in. Clicks come a few seconds apart,
+// so the stream is kept playing silence this long after each sound; then it may idle.
+constexpr auto kKeptRunningFor = std::chrono::seconds(10);
+// Silence written after a flush, until the stream asks for more: its target length.
+constexpr int kRefillMs = 10;
 
 void cannotPlayAt(int rate)
 {
@@ -32,7 +39,8 @@ void cannotPlayAt(int rate)
 
 void Channel::begin(std::uint64_t newTicket, Clock::time_point at, int newRate)
 {
-    flushOwed = flushOwed || current == Phase::Writing || current == Phase::Done;
+    // Silence after the last sound is left playing until the new one is there to replace it.
+    flushOwed = flushOwed || current == Phase::Writing || (current == Phase::Done && soundQueued);
     current = Phase::Waiting;
     ticket = newTicket;
     begunAt = at;
@@ -40,6 +48,7 @@ void Channel::begin(std::uint64_t newTicket, Clock::time_point at, int newRate)
     parts.clear();
     offset = 0;
     lastArrived = false;
+    silenceOwed = false;
 }
 
 void Channel::add(std::uint64_t forTicket, std::deque<Samples>&& more, bool last)
@@ -57,7 +66,10 @@ void Channel::add(std::uint64_t forTicket, std::deque<Samples>&& more, bool last
 void Channel::reopened()
 {
     flushOwed = false;
+    silenceOwed = false;
+    soundQueued = false;
     aheadBytes = 0;
+    runningUntil = {};
     streamRate.reset();
     if (current == Phase::Writing)
         current = Phase::Waiting;
@@ -67,28 +79,58 @@ void Channel::reopened()
 
 void Channel::write(pa_stream* stream, Clock::time_point now)
 {
-    if (flushOwed) {
-        // The server drops what it still holds of the last sound, so it stops now.
-        if (pa_operation* op = pa_stream_flush(stream, nullptr, nullptr))
-            pa_operation_unref(op);
-        flushOwed = false;
-    }
     if (current == Phase::Waiting && now - begunAt > kFreshFor) {
         parts.clear(); // asked for before the server was there, and too long ago
         current = Phase::Idle;
     }
+    const bool running = now < runningUntil;
+    const bool flushed = std::exchange(flushOwed, false);
+    if (flushed) {
+        // The server drops what it still holds of the last sound, so it stops now.
+        if (pa_operation* op = pa_stream_flush(stream, nullptr, nullptr))
+            pa_operation_unref(op);
+    }
+    if (running && parts.empty())
+        keepRunning(stream, flushed);
     if (parts.empty())
         return;
-    if (current == Phase::Waiting) {
-        followRate(stream);
-        writeLeadIn(stream);
-        current = Phase::Writing;
-    }
+    if (current == Phase::Waiting)
+        start(stream, running && !flushed, now);
     // A sound shorter than the server's start threshold would otherwise wait for more.
     if (writeParts(stream) && lastArrived && parts.empty()) {
         if (pa_operation* op = pa_stream_trigger(stream, nullptr, nullptr))
             pa_operation_unref(op);
         current = Phase::Done;
+    }
+}
+
+// A stream playing silence takes the sound in its place, from where the server reads next:
+// the server plays it straight after what it has mixed already, and nothing is ever missing
+// in between. Otherwise the stream ran dry, or what it held was flushed, and may start again
+// with the first milliseconds lost: a lead-in of silence takes the loss.
+void Channel::start(pa_stream* stream, bool running, Clock::time_point now)
+{
+    followRate(stream);
+    if (!running)
+        writeSilence(stream, std::size_t(rate) * kLeadInMs / 1000);
+    overReadIndex = running;
+    runningUntil = now + kKeptRunningFor;
+    soundQueued = true;
+    current = Phase::Writing;
+}
+
+// Silence for as much as the stream asked for, and straight after a flush that nothing else
+// follows, which would otherwise leave it dry until it asks.
+void Channel::keepRunning(pa_stream* stream, bool flushed)
+{
+    const bool asked = std::exchange(silenceOwed, false);
+    if (flushed) {
+        writeSilence(stream, std::size_t(rate) * kRefillMs / 1000);
+        soundQueued = false;
+    } else if (asked) {
+        writeSilence(stream, std::min(pa_stream_writable_size(stream) / sizeof(float),
+                                      std::size_t(rate) / 10));
+        soundQueued = false; // all of the last sound was written, and it is nearly played out
     }
 }
 
@@ -115,9 +157,11 @@ void Channel::followRate(pa_stream* stream)
         cannotPlayAt(rate);
 }
 
-void Channel::writeLeadIn(pa_stream* stream)
+void Channel::writeSilence(pa_stream* stream, std::size_t samples)
 {
-    const std::vector<float> quiet(std::size_t(rate) * kLeadInMs / 1000);
+    if (samples == 0)
+        return;
+    const std::vector<float> quiet(samples);
     pa_stream_write(stream, quiet.data(), quiet.size() * sizeof(float), nullptr, 0,
                     PA_SEEK_RELATIVE);
 }
@@ -131,7 +175,8 @@ bool Channel::writeParts(pa_stream* stream)
         const std::size_t samples =
             std::min(part.size() - offset, (kMaxAheadBytes - aheadBytes) / sizeof(float));
         if (pa_stream_write(stream, part.data() + offset, samples * sizeof(float), nullptr, 0,
-                            PA_SEEK_RELATIVE) < 0)
+                            std::exchange(overReadIndex, false) ? PA_SEEK_RELATIVE_ON_READ
+                                                                : PA_SEEK_RELATIVE) < 0)
             return wrote;
         wrote = true;
         aheadBytes += samples * sizeof(float);

@@ -32,9 +32,16 @@ public:
     // The server's new streams hold nothing: what the old ones were owed is offered again.
     void reopened();
     // The stream asked the server for more, so it holds less than was written ahead.
-    void asked() { aheadBytes = 0; }
+    void asked()
+    {
+        aheadBytes = 0;
+        silenceOwed = current != Phase::Writing;
+    }
+    // The stream played all it had, so the next sound needs a lead-in, and keeping it
+    // running has failed: it is left to idle until the next sound.
+    void ranDry() { runningUntil = {}; }
     // write() has something to do.
-    bool owed() const { return flushOwed || !parts.empty(); }
+    bool owed() const { return flushOwed || silenceOwed || !parts.empty(); }
     void write(pa_stream* stream, Clock::time_point now);
 
     Phase phase() const { return current; }
@@ -43,7 +50,9 @@ public:
 
 private:
     void followRate(pa_stream* stream);
-    void writeLeadIn(pa_stream* stream);
+    void start(pa_stream* stream, bool running, Clock::time_point now);
+    void keepRunning(pa_stream* stream, bool flushed);
+    void writeSilence(pa_stream* stream, std::size_t samples);
     bool writeParts(pa_stream* stream);
 
     Phase current = Phase::Idle;
@@ -59,4 +68,12 @@ private:
     bool flushOwed = false;
     // Bytes written since the stream last asked for more.
     std::size_t aheadBytes = 0;
+    // After a sound the stream is kept playing silence until then, so the next one starts
+    // whole the moment it is written; a new stream, or one left to run dry, is not running.
+    Clock::time_point runningUntil;
+    bool silenceOwed = false; // the stream asked for more while no sound was being written
+    // Some of the last sound may still be in the server, beyond the last few milliseconds.
+    bool soundQueued = false;
+    // The next part goes where the server reads next, over the silence it holds.
+    bool overReadIndex = false;
 };

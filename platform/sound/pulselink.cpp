@@ -232,8 +232,14 @@ void PulseLink::openStreams()
             s,
             [](pa_stream* asking, std::size_t, void* self) {
                 auto* link = static_cast<PulseLink*>(self);
-                link->listener.asked(asking == link->stream(SoundSlot::Tick) ? SoundSlot::Tick
-                                                                             : SoundSlot::Speech);
+                link->listener.asked(link->slotOf(asking));
+            },
+            this);
+        pa_stream_set_underflow_callback(
+            s,
+            [](pa_stream* dry, void* self) {
+                auto* link = static_cast<PulseLink*>(self);
+                link->listener.ranDry(link->slotOf(dry));
             },
             this);
         const pa_buffer_attr attr = bufferFor(rates.of(slot));
@@ -274,6 +280,7 @@ void PulseLink::tearDown()
             continue;
         pa_stream_set_state_callback(s, nullptr, nullptr);
         pa_stream_set_write_callback(s, nullptr, nullptr);
+        pa_stream_set_underflow_callback(s, nullptr, nullptr);
         pa_stream_disconnect(s);
         pa_stream_unref(s);
         s = nullptr;

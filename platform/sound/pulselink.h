@@ -19,6 +19,8 @@ public:
     virtual void opened() = 0;
     // The slot's stream has asked the server for more.
     virtual void asked(SoundSlot slot) = 0;
+    // The slot's stream played all it was given and has stopped.
+    virtual void ranDry(SoundSlot slot) = 0;
     // The server has taken and answered everything sent to it so far.
     virtual void caughtUp() = 0;
     // The connection could not be made, or has gone; why, in words.
@@ -50,6 +52,10 @@ public:
     // while such a request is out (one at a time); false when none could be made.
     bool awaitCatchUp();
     pa_stream* stream(SoundSlot slot) const { return streams[static_cast<int>(slot)]; }
+    SoundSlot slotOf(const pa_stream* s) const
+    {
+        return s == stream(SoundSlot::Tick) ? SoundSlot::Tick : SoundSlot::Speech;
+    }
 
     PulseLink(const PulseLink&) = delete;
     PulseLink& operator=(const PulseLink&) = delete;

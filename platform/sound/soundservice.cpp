@@ -102,6 +102,7 @@ struct SoundService::Engine final : LinkListener {
 
     void opened() override;
     void asked(SoundSlot slot) override;
+    void ranDry(SoundSlot slot) override { channels[static_cast<int>(slot)].ranDry(); }
     void caughtUp() override { pump(); }
     void lost(const std::string& reason) override;
 };

@@ -1,0 +1,26 @@
+#include "app/form/picturefile.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPixmap>
+
+namespace
+{
+QPixmap read(const QString& file)
+{
+    QImageReader reader(file, QFileInfo(file).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImageReader(&reader);
+}
+} // namespace
+
+QIcon iconFromPictureFile(const QString& file)
+{
+    QIcon icon;
+    icon.addPixmap(read(file));
+    const QString atNx = qt_findAtNxFile(file, qApp->devicePixelRatio());
+    if (atNx != file)
+        icon.addPixmap(read(atNx));
+    return icon;
+}

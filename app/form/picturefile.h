@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QIcon>
+
+// An icon of a picture file, with its @2x companion on a high-density screen, as QIcon(file)
+// makes it, but read only in the format its name gives: QIcon(file) lets every image-format
+// plugin bid for the file first, which loads them all (and libjpeg) before the first frame.
+QIcon iconFromPictureFile(const QString& file);
