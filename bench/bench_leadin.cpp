@@ -111,7 +111,7 @@ struct TickStream {
             program = std::make_unique<SoundService>();
             return;
         }
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kRate, 1};
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, kRate, 1};
         pa_buffer_attr attr{};
         attr.maxlength = attr.minreq = attr.fragsize = uint32_t(-1);
         attr.tlength = uint32_t(kRate * sizeof(float) / 100);
@@ -120,7 +120,7 @@ struct TickStream {
         if (way.start == Start::Uncork)
             flags = pa_stream_flags_t(flags | PA_STREAM_START_CORKED);
         pa_threaded_mainloop_lock(server.loop);
-        stream = pa_stream_new(server.context, "tick", &spec, nullptr);
+        stream = pa_stream_new(server.context, "tick", &format, nullptr);
         pa_stream_set_state_callback(
             stream, [](pa_stream*, void* l) { pa_threaded_mainloop_signal(Server::Loop(l), 0); },
             server.loop);
