@@ -1,11 +1,13 @@
 #include "app/frmclock.h"
 
+#include "app/form/formaccessible.h"
 #include "app/form/picturefile.h"
 #include "app/resources.h"
 
 frmclock::frmclock(const Platform& platform, QWidget* parent) : FormView(parent), os(platform)
 {
     initPictureResources();
+    installFormAccessibility();
     setWindowTitle(tr("Chimewise - version 2.0"));
     setWindowIcon(iconFromPictureFile(QStringLiteral(":/pictures/icon.png")));
     setWindowFlag(Qt::FramelessWindowHint);

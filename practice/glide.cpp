@@ -1,6 +1,5 @@
 // After a second wrong answer the hands move to the time by themselves, smoothly, the
 // shorter way round, so the child sees how far off they were.
-#include "app/form/formaccessible.h"
 #include "app/frmclock.h"
 
 void frmclock::glideHandsTo(int marks)
@@ -29,5 +28,5 @@ void frmclock::finishGlide()
     glideTimer.stop();
     showHandsAt(setHands);
     speakText(phrasing().shown(timePhrase));
-    announceAccessibleChanges(*this);
+    emit contentChanged();
 }

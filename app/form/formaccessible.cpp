@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <algorithm>
+#include <array>
 
 namespace
 {
@@ -166,27 +167,23 @@ private:
     QVariant reportedValue;
 };
 
-class FormAccessible;
-// Qt's cache finds a window's interface by the window's most derived class, which a
-// window being destroyed no longer has; so the interfaces are listed here as well. The
-// list is never freed, so it outlives Qt's cache at exit.
-QMultiHash<const FormView*, FormAccessible*>& formInterfaces()
-{
-    static auto* listed = new QMultiHash<const FormView*, FormAccessible*>;
-    return *listed;
-}
-
 class FormAccessible : public QAccessibleWidget
 {
 public:
-    explicit FormAccessible(FormView* view)
-        : QAccessibleWidget(view, QAccessible::Window), listedFor(view)
+    explicit FormAccessible(FormView* view) : QAccessibleWidget(view, QAccessible::Window)
     {
-        formInterfaces().insert(view, this);
+        // Qt would drop this interface only once the window is gone, after its controls: it
+        // goes while they still exist.
+        following = {
+            QObject::connect(view, &FormView::contentChanged, view, [this] { announceChanges(); }),
+            QObject::connect(view, &FormView::focusMoved, view, [this] { announceFocus(); }),
+            QObject::connect(view, &FormView::controlsEnding, view,
+                             [this] { QAccessible::deleteAccessibleInterface(id()); })};
     }
     ~FormAccessible() override
     {
-        formInterfaces().remove(listedFor, this);
+        for (const QMetaObject::Connection& connection : following)
+            QObject::disconnect(connection);
         for (const auto& [control, id] : made)
             QAccessible::deleteAccessibleInterface(id);
     }
@@ -225,25 +222,32 @@ public:
         made[control] = QAccessible::registerAccessibleInterface(made1);
         return made1;
     }
+
+private:
+    FormView* form() const { return static_cast<FormView*>(widget()); }
+    QAccessible::Id id() { return QAccessible::uniqueId(this); }
+    // Tells screen readers whose checked state, texts or value changed.
     void announceChanges()
     {
+        if (!QAccessible::isActive())
+            return;
         for (const auto& [control, id] : made)
             static_cast<ControlAccessible*>(QAccessible::accessibleInterface(id))
                 ->announceChanges();
     }
+    // Tells screen readers which control the keyboard focus is on now.
+    void announceFocus()
+    {
+        Control* focused = form()->focusedControl();
+        if (!QAccessible::isActive() || !focused || focused->accessibleRole == AccessibleRole::None)
+            return;
+        QAccessibleEvent event(interfaceFor(focused), QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 
-private:
-    FormView* form() const { return static_cast<FormView*>(widget()); }
     mutable std::map<Control*, QAccessible::Id> made;
-    const FormView* listedFor;
+    std::array<QMetaObject::Connection, 3> following;
 };
-
-// The window's interface, or nullptr while no screen reader has asked for it.
-FormAccessible* formAccessibleOf(const FormView& view)
-{
-    return formInterfaces().value(&view);
-}
-} // namespace
 
 QAccessibleInterface* formAccessibleFactory(const QString& className, QObject* object)
 {
@@ -252,28 +256,10 @@ QAccessibleInterface* formAccessibleFactory(const QString& className, QObject* o
         return new FormAccessible(view);
     return nullptr;
 }
+} // namespace
 
-void announceAccessibleChanges(FormView& view)
+void installFormAccessibility()
 {
-    if (!QAccessible::isActive())
-        return;
-    if (FormAccessible* form = formAccessibleOf(view))
-        form->announceChanges();
-}
-
-void announceFocus(FormView& view)
-{
-    Control* focused = view.focusedControl();
-    if (!QAccessible::isActive() || !focused || focused->accessibleRole == AccessibleRole::None)
-        return;
-    if (FormAccessible* form = formAccessibleOf(view)) {
-        QAccessibleEvent event(form->interfaceFor(focused), QAccessible::Focus);
-        QAccessible::updateAccessibility(&event);
-    }
-}
-
-void releaseAccessibleInterfaces(FormView& view)
-{
-    for (FormAccessible* form : formInterfaces().values(&view))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(form));
+    static const bool installed = (QAccessible::installFactory(formAccessibleFactory), true);
+    Q_UNUSED(installed);
 }

@@ -1,6 +1,5 @@
 // The keyboard: a focus moves through the panel's tab order, and the focused control is
 // pressed by the same events a mouse click on it would send.
-#include "app/form/formaccessible.h"
 #include "app/form/formview.h"
 
 #include <QKeyEvent>
@@ -59,7 +58,7 @@ void FormView::moveFocus(int step)
         }
     }
     update();
-    announceFocus(*this);
+    emit focusMoved();
 }
 
 void FormView::focusOnPressed(const Control* control)
@@ -67,7 +66,7 @@ void FormView::focusOnPressed(const Control* control)
     for (std::size_t i = 0; i < form.tabOrder.size(); ++i)
         if (form.tabOrder[i] == control && focusIndex != i) {
             focusIndex = i;
-            announceFocus(*this);
+            emit focusMoved();
         }
     if (keyboardInUse) {
         keyboardInUse = false;
@@ -136,5 +135,5 @@ void FormView::focusInEvent(QFocusEvent* event)
     QWidget::focusInEvent(event);
     // Qt announces the window itself after this returns; the control follows it.
     QMetaObject::invokeMethod(
-        this, [this] { announceFocus(*this); }, Qt::QueuedConnection);
+        this, [this] { emit focusMoved(); }, Qt::QueuedConnection);
 }

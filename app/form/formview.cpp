@@ -1,11 +1,9 @@
 #include "app/form/formview.h"
 
 #include "app/form/controlpainter.h"
-#include "app/form/formaccessible.h"
 #include "app/form/panelfit.h"
 #include "app/form/twips.h"
 
-#include <QAccessible>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,15 +11,13 @@
 
 FormView::FormView(QWidget* parent) : QWidget(parent)
 {
-    static const bool accessible = (QAccessible::installFactory(formAccessibleFactory), true);
-    Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
 
 FormView::~FormView()
 {
-    releaseAccessibleInterfaces(*this);
+    emit controlsEnding();
 }
 
 int FormView::buttonCode(Qt::MouseButton button)
@@ -67,7 +63,7 @@ void FormView::setControlValue(Control& control, double value)
 void FormView::afterInput()
 {
     update();
-    announceAccessibleChanges(*this);
+    emit contentChanged();
 }
 
 void FormView::repaintPanel()
@@ -180,7 +176,7 @@ void FormView::mouseMoveEvent(QMouseEvent* event)
     controlMouseMove(*control, buttons, shiftCode(event->modifiers()),
                      static_cast<float>(twips.x()) - control->Left,
                      static_cast<float>(twips.y()) - control->Top);
-    announceAccessibleChanges(*this);
+    emit contentChanged();
 }
 
 void FormView::mouseReleaseEvent(QMouseEvent* event)

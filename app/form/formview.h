@@ -71,6 +71,17 @@ public:
     static int buttonCode(Qt::MouseButton button);
     static int shiftCode(Qt::KeyboardModifiers modifiers);
 
+signals:
+    // Whoever shows the controls elsewhere (a screen reader's view of them) hears of changes
+    // through these; the view itself knows no one who listens.
+    // A control's text, state or value may have changed: after every input, and whenever the
+    // window changes its controls by itself.
+    void contentChanged();
+    // The keyboard focus moved to another control.
+    void focusMoved();
+    // The controls are about to go, while they still exist.
+    void controlsEnding();
+
 protected:
     virtual void controlClick(Control& control) = 0;
     virtual void controlMouseUp(Control& control, int button, int shift, float x, float y) = 0;
