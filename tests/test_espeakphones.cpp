@@ -66,9 +66,9 @@ void TestEspeakPhones::everyTextSoundsAsItsWords_data()
         const Phrasing& phrasing = phrasingFor(language);
         for (const DialRow& row : dialRows(code)) {
             QTest::addRow("%s reading %d:%02d", voice, row.hour, row.mark * 5)
-                << QByteArray(voice) << phrasing.reading(row.hour, row.mark) << row.reading;
+                << QByteArray(voice) << phrasing.reading(row.hour, 5 * row.mark) << row.reading;
             QTest::addRow("%s worded %d:%02d", voice, row.hour, row.mark * 5)
-                << QByteArray(voice) << phrasing.worded(row.hour, row.mark) << row.worded;
+                << QByteArray(voice) << phrasing.worded(row.hour, 5 * row.mark) << row.worded;
         }
         for (const TextRow& row : textRows(code))
             QTest::addRow("%s %s", voice, qPrintable(row.key))

@@ -6,6 +6,7 @@
 // minutes, which says any minute without doubt ("drei Uhr sieben"), on the 12-hour dial.
 
 #include "speech/lang/dialwords.h"
+#include "speech/lang/phrasing.h"
 
 namespace
 {
@@ -40,14 +41,13 @@ QString official(int hour, int minute)
     return minute == 0 ? hourUhr(hour) : hourUhr(hour) + QLatin1Char(' ') + number(minute);
 }
 
-QString reading(int hour, int mark)
+QString reading(int hour, int minute)
 {
-    return official(hour, markMinutes(mark));
+    return official(hour, minute);
 }
 
-QString worded(int hour, int mark)
+QString worded(int hour, int minute)
 {
-    const int minute = markMinutes(mark);
     const QString h = number(dialHour(hour));
     const QString next = number(nextDialHour(hour));
     const auto count = [](int minutes) {
@@ -93,7 +93,8 @@ QString shown(const QString& reading)
 
 } // namespace
 
-const Phrasing kGerman{
+// Found by phrasingFor.
+extern const Phrasing kGerman{
     Language::German,
     reading,
     worded,

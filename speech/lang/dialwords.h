@@ -2,8 +2,6 @@
 
 // Helpers the language modules share; nothing outside speech/lang needs them.
 
-#include "speech/lang/phrasing.h"
-
 #include <QString>
 #include <array>
 #include <cstddef>
@@ -22,12 +20,6 @@ constexpr int nextDialHour(int hour)
     return dialHour(hour) % 12 + 1;
 }
 
-// Minutes past the hour at a mark.
-constexpr int markMinutes(int mark)
-{
-    return 5 * mark;
-}
-
 // The word at index, or empty outside the table, so that no value reads past it.
 template <std::size_t N> QString wordAt(const std::array<const char*, N>& words, int index)
 {
@@ -35,11 +27,3 @@ template <std::size_t N> QString wordAt(const std::array<const char*, N>& words,
         return {};
     return QString::fromUtf8(words[static_cast<std::size_t>(index)]);
 }
-
-// The modules, one per language, each in its own file.
-extern const Phrasing kEnglishUS;
-extern const Phrasing kEnglishUK;
-extern const Phrasing kGerman;
-extern const Phrasing kFrench;
-extern const Phrasing kSpanish;
-extern const Phrasing kDutch;

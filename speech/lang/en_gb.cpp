@@ -2,6 +2,7 @@
 // England teaches the clock in Years 1 to 3.
 
 #include "speech/lang/dialwords.h"
+#include "speech/lang/phrasing.h"
 
 namespace
 {
@@ -62,14 +63,14 @@ QString pastOrTo(int hour, int minute)
     }
 }
 
-QString reading(int hour, int mark)
+QString reading(int hour, int minute)
 {
-    return digital(hour, markMinutes(mark));
+    return digital(hour, minute);
 }
 
-QString worded(int hour, int mark)
+QString worded(int hour, int minute)
 {
-    return pastOrTo(hour, markMinutes(mark));
+    return pastOrTo(hour, minute);
 }
 
 // The real time said the way a teacher here says it, to the minute.
@@ -100,7 +101,8 @@ QString shown(const QString& reading)
 
 } // namespace
 
-const Phrasing kEnglishUK{
+// Found by phrasingFor.
+extern const Phrasing kEnglishUK{
     Language::EnglishUK,
     reading,
     worded,

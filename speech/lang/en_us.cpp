@@ -3,20 +3,21 @@
 
 #include "speech/currenttimetext.h"
 #include "speech/lang/dialwords.h"
+#include "speech/lang/phrasing.h"
 #include "speech/timephrase.h"
 
 namespace
 {
 
-QString reading(int hour, int mark)
+QString reading(int hour, int minute)
 {
-    const std::optional<ComposedTime> composed = composeTimePhraseFor(hour, mark);
+    const std::optional<ComposedTime> composed = composeTimePhraseFor(hour, minute / 5.0);
     return composed ? composed->timePhrase : QString();
 }
 
-QString worded(int hour, int mark)
+QString worded(int hour, int minute)
 {
-    const std::optional<ComposedTime> composed = composeTimePhraseFor(hour, mark);
+    const std::optional<ComposedTime> composed = composeTimePhraseFor(hour, minute / 5.0);
     return composed ? composed->altTimePhrase : QString();
 }
 
@@ -54,7 +55,8 @@ QString shown(const QString& reading)
 
 } // namespace
 
-const Phrasing kEnglishUS{
+// Found by phrasingFor.
+extern const Phrasing kEnglishUS{
     Language::EnglishUS,
     reading,
     worded,

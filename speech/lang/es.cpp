@@ -7,6 +7,7 @@
 // cuarenta").
 
 #include "speech/lang/dialwords.h"
+#include "speech/lang/phrasing.h"
 
 namespace
 {
@@ -39,14 +40,13 @@ QString digital(int hour, int minute)
                        : theHour(hour) + QLatin1String(" y ") + number(minute);
 }
 
-QString reading(int hour, int mark)
+QString reading(int hour, int minute)
 {
-    return digital(hour, markMinutes(mark));
+    return digital(hour, minute);
 }
 
-QString worded(int hour, int mark)
+QString worded(int hour, int minute)
 {
-    const int minute = markMinutes(mark);
     switch (minute) {
     case 15:
         return theHour(hour) + QLatin1String(" y cuarto");
@@ -97,7 +97,8 @@ QString shown(const QString& reading)
 
 } // namespace
 
-const Phrasing kSpanish{
+// Found by phrasingFor.
+extern const Phrasing kSpanish{
     Language::Spanish,
     reading,
     worded,

@@ -5,6 +5,7 @@
 // feminine count ("une heure une", "trois heures vingt et une").
 
 #include "speech/lang/dialwords.h"
+#include "speech/lang/phrasing.h"
 
 namespace
 {
@@ -49,14 +50,13 @@ QString digital(int hour, int minute)
     return minute == 0 ? heures(hour) : heures(hour) + QLatin1Char(' ') + minutes(minute);
 }
 
-QString reading(int hour, int mark)
+QString reading(int hour, int minute)
 {
-    return digital(hour, markMinutes(mark));
+    return digital(hour, minute);
 }
 
-QString worded(int hour, int mark)
+QString worded(int hour, int minute)
 {
-    const int minute = markMinutes(mark);
     switch (minute) {
     case 15:
         return heures(hour) + QLatin1String(" et quart");
@@ -98,7 +98,8 @@ QString shown(const QString& reading)
 
 } // namespace
 
-const Phrasing kFrench{
+// Found by phrasingFor.
+extern const Phrasing kFrench{
     Language::French,
     reading,
     worded,

@@ -9,6 +9,7 @@
 // ("half één"), since espeak-ng reads "halféén" as one wrongly stressed word.
 
 #include "speech/lang/dialwords.h"
+#include "speech/lang/phrasing.h"
 
 namespace
 {
@@ -39,9 +40,8 @@ QString uur(int hour)
     return number(dialHour(hour)) + QLatin1String(" uur");
 }
 
-QString reading(int hour, int mark)
+QString reading(int hour, int minute)
 {
-    const int minute = markMinutes(mark);
     return minute == 0 ? uur(hour) : uur(hour) + QLatin1Char(' ') + number(minute);
 }
 
@@ -67,9 +67,9 @@ QString byQuarters(int hour, int minute)
     return number(60 - minute) + QLatin1String(" voor ") + next;
 }
 
-QString worded(int hour, int mark)
+QString worded(int hour, int minute)
 {
-    return byQuarters(hour, markMinutes(mark));
+    return byQuarters(hour, minute);
 }
 
 QString announcement(int hour24, int minute)
@@ -99,7 +99,8 @@ QString shown(const QString& reading)
 
 } // namespace
 
-const Phrasing kDutch{
+// Found by phrasingFor.
+extern const Phrasing kDutch{
     Language::Dutch,
     reading,
     worded,

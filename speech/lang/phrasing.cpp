@@ -1,8 +1,14 @@
 #include "speech/lang/phrasing.h"
 
-#include "speech/lang/dialwords.h"
-
 #include <cmath>
+
+// The modules, one per language, each in its own file.
+extern const Phrasing kEnglishUS;
+extern const Phrasing kEnglishUK;
+extern const Phrasing kGerman;
+extern const Phrasing kFrench;
+extern const Phrasing kSpanish;
+extern const Phrasing kDutch;
 
 const Phrasing& phrasingFor(Language language)
 {
@@ -37,7 +43,7 @@ std::optional<ComposedTime> composeTimePhraseIn(const Phrasing& phrasing, double
     // Checked and rounded above: the whole hour is 1..12 and the mark 0..11.
     const int hour = static_cast<int>(std::floor(composed->shownHour));
     const int mark = static_cast<int>(composed->shownMinuteMark);
-    composed->timePhrase = phrasing.reading(hour, mark);
-    composed->altTimePhrase = phrasing.worded(hour, mark);
+    composed->timePhrase = phrasing.reading(hour, 5 * mark);
+    composed->altTimePhrase = phrasing.worded(hour, 5 * mark);
     return composed;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "speech/language.h"
+#include "speech/language/language.h"
 #include "speech/timephrase.h"
 
 #include <QString>
@@ -23,14 +23,14 @@ constexpr int kSayingCount = 9;
 
 // Everything the program says, in one language, with every number in words of that language
 // (US English excepted: flite reads its digits). Times are as the dial shows them: hour 0..12,
-// where 0 and 12 are both twelve, and mark 0..11 in five-minute steps; composeTimePhraseIn
-// checks a time on the clock before it asks.
+// where 0 and 12 are both twelve, and minute 0..59; composeTimePhraseIn checks a time on the
+// clock before it asks.
 struct Phrasing {
     Language language;
     // What the revealing click says: "three fifteen", "drei Uhr fünfzehn".
-    QString (*reading)(int hour, int mark);
+    QString (*reading)(int hour, int minute);
     // What the right click says: "quarter past three", "Viertel nach drei".
-    QString (*worded)(int hour, int mark);
+    QString (*worded)(int hour, int minute);
     // The start-up announcement of the real time: hour24 0..23, minute 0..59.
     QString (*announcement)(int hour24, int minute);
     // Setting the clock: the request, by reading or by worded phrase ...

@@ -68,8 +68,8 @@ QString spokenFor(const Phrasing& phrasing, const QString& key)
     const int minute = time.section(QLatin1Char(':'), 1, 1).toInt();
     if (kind == QLatin1String("announcement"))
         return phrasing.announcement(hour, minute);
-    const QString reading = phrasing.reading(hour, minute / 5);
-    const QString worded = phrasing.worded(hour, minute / 5);
+    const QString reading = phrasing.reading(hour, minute);
+    const QString worded = phrasing.worded(hour, minute);
     if (kind == QLatin1String("reading"))
         return reading;
     if (kind == QLatin1String("worded"))
