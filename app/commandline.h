@@ -1,6 +1,6 @@
 #pragma once
 
-#include "speech/language.h"
+#include "speech/language/language.h"
 
 #include <QString>
 #include <QStringList>

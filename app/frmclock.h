@@ -6,7 +6,7 @@
 #include "practice/modes.h"
 #include "practice/setting.h"
 #include "speech/lang/phrasing.h"
-#include "speech/language.h"
+#include "speech/language/language.h"
 
 #include <QPointF>
 #include <QString>

@@ -1,11 +1,11 @@
 // Request-to-first-sample latency of the program's sounds, as recorded at the null sink of
 // the private server that run-audio-bench.sh starts.
-#include "platform/filewaveplayer.h"
-#include "platform/numberwords.h"
+#include "platform/sound/filewaveplayer.h"
 #include "platform/sound/soundservice.h"
+#include "platform/sound/voice/numberwords.h"
 #include "platform/voice.h"
 #include "speech/lang/phrasing.h"
-#include "speech/language.h"
+#include "speech/language/language.h"
 #include "tests/support/recorder.h"
 
 #include <QCoreApplication>

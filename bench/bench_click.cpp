@@ -2,7 +2,7 @@
 // sound stack; each click alternates between a new time and its answer.
 #include "app/frmclock.h"
 #include "platform/realplatform.h"
-#include "platform/serversound.h"
+#include "platform/sound/serversound.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -13,7 +13,7 @@ echo "== Formatting"
     xargs clang-format --dry-run --Werror
 
 echo "== Build and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DCHIMEWISE_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
@@ -21,7 +21,7 @@ echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCHIMEWISE_SANITIZE=ON -DBUILD_TESTING=ON >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCHIMEWISE_SANITIZE=ON -DBUILD_TESTING=ON -DCHIMEWISE_WERROR=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
@@ -29,7 +29,7 @@ echo "== Build and test the sound and voice with ThreadSanitizer"
 sound_tests=(test_voice test_filewaveplayer test_badsounds test_audio_live test_audio_live_voice
     test_audio_live_storm)
 export TSAN_OPTIONS=suppressions=$PWD/tests/tsan.supp:halt_on_error=1:second_deadlock_stack=1
-cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DCHIMEWISE_TSAN=ON -DBUILD_TESTING=ON >/dev/null
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DCHIMEWISE_TSAN=ON -DBUILD_TESTING=ON -DCHIMEWISE_WERROR=ON >/dev/null
 cmake --build build-tsan -j"$jobs" --target "${sound_tests[@]}"
 ctest --test-dir build-tsan --output-on-failure -j"$jobs" \
     -R "^($(IFS='|'; echo "${sound_tests[*]}"))\$"

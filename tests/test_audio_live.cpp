@@ -1,4 +1,4 @@
-#include "platform/filewaveplayer.h"
+#include "platform/sound/filewaveplayer.h"
 #include "platform/sound/soundservice.h"
 #include "tests/support/recorder.h"
 

@@ -3,7 +3,7 @@
 // and releases with no press. Nothing may crash, hang or grow.
 #include "app/frmclock.h"
 #include "platform/realplatform.h"
-#include "platform/serversound.h"
+#include "platform/sound/serversound.h"
 
 #include <QFile>
 #include <QRandomGenerator>

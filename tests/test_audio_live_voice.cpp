@@ -1,6 +1,6 @@
-#include "platform/flitesynth.h"
 #include "platform/sound/soundservice.h"
-#include "platform/speechparts.h"
+#include "platform/sound/voice/flitesynth.h"
+#include "platform/sound/voice/speechparts.h"
 #include "platform/voice.h"
 #include "tests/support/recorder.h"
 

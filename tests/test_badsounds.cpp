@@ -1,6 +1,6 @@
 // The window's ticks with broken, odd or missing sound files in its working folder: it
 // carries on at once, with the file where it can be used and the default sound otherwise.
-#include "platform/filewaveplayer.h"
+#include "platform/sound/filewaveplayer.h"
 #include "tests/support/clockfixture.h"
 #include "tests/support/fakesound.h"
 #include "tests/support/soundfiles.h"

@@ -1,6 +1,6 @@
-#include "platform/filewaveplayer.h"
-#include "platform/flitevoice.h"
+#include "platform/sound/filewaveplayer.h"
 #include "platform/sound/soundservice.h"
+#include "platform/sound/voice/flitevoice.h"
 #include "tests/support/fakesound.h"
 #include "tests/support/soundfiles.h"
 

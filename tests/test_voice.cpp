@@ -1,7 +1,7 @@
-#include "platform/espeakvoice.h"
-#include "platform/flitesynth.h"
-#include "platform/flitevoice.h"
-#include "platform/speechparts.h"
+#include "platform/sound/voice/espeakvoice.h"
+#include "platform/sound/voice/flitesynth.h"
+#include "platform/sound/voice/flitevoice.h"
+#include "platform/sound/voice/speechparts.h"
 #include "platform/voice.h"
 #include "tests/support/fakesound.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/flitesynth.h"
-#include "platform/synthvoice.h"
+#include "platform/sound/voice/flitesynth.h"
+#include "platform/sound/voice/synthvoice.h"
 
 // English, in flite's cmu_us_slt voice.
 class FliteVoice : public SynthVoice

@@ -1,6 +1,6 @@
-#include "platform/synthvoice.h"
+#include "platform/sound/voice/synthvoice.h"
 
-#include "platform/speechparts.h"
+#include "platform/sound/voice/speechparts.h"
 
 #include <malloc.h>
 

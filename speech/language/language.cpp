@@ -1,4 +1,4 @@
-#include "speech/language.h"
+#include "speech/language/language.h"
 
 #include <array>
 

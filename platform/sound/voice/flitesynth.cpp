@@ -1,6 +1,6 @@
-#include "platform/flitesynth.h"
+#include "platform/sound/voice/flitesynth.h"
 
-#include "platform/numberwords.h"
+#include "platform/sound/voice/numberwords.h"
 
 #include <flite/flite.h>
 #include <mutex>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/speechengine.h"
+#include "platform/sound/voice/speechengine.h"
 
 struct cst_voice_struct;
 

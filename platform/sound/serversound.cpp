@@ -1,6 +1,6 @@
-#include "platform/serversound.h"
+#include "platform/sound/serversound.h"
 
-#include "platform/filewaveplayer.h"
+#include "platform/sound/filewaveplayer.h"
 #include "platform/sound/soundservice.h"
 
 namespace

@@ -1,4 +1,4 @@
-#include "platform/espeakvoice.h"
+#include "platform/sound/voice/espeakvoice.h"
 
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>

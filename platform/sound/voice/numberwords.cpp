@@ -1,4 +1,4 @@
-#include "platform/numberwords.h"
+#include "platform/sound/voice/numberwords.h"
 
 #include <QStringList>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/synthvoice.h"
+#include "platform/sound/voice/synthvoice.h"
 
 // German, French, Spanish and Dutch, each in espeak-ng's default voice for the language at
 // espeak-ng's default rate and pitch: what a desktop user of that language already knows.

@@ -1,7 +1,7 @@
-#include "platform/espeakvoice.h"
-#include "platform/flitevoice.h"
 #include "platform/sound/soundlog.h"
-#include "speech/language.h"
+#include "platform/sound/voice/espeakvoice.h"
+#include "platform/sound/voice/flitevoice.h"
+#include "speech/language/language.h"
 
 namespace
 {

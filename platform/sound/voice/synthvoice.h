@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/sound/soundoutput.h"
-#include "platform/speechengine.h"
+#include "platform/sound/voice/speechengine.h"
 #include "platform/voice.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "platform/filewaveplayer.h"
+#include "platform/sound/filewaveplayer.h"
 
 #include "platform/sound/soundlibrary.h"
 #include "platform/sound/soundlog.h"

@@ -1,4 +1,4 @@
-#include "platform/speechparts.h"
+#include "platform/sound/voice/speechparts.h"
 
 #include <algorithm>
 #include <cmath>

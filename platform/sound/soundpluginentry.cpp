@@ -1,4 +1,4 @@
-#include "platform/serversound.h"
+#include "platform/sound/serversound.h"
 
 #include <string_view>
 #include <type_traits>
