@@ -75,6 +75,7 @@ void TestPhrasing::everythingElseSaid_data()
     add("worded 11:55", "5 minutes to 12");
     add("announcement 21:05", "the current time is  9 o 5");
     add("FiveMinutes", " 5 minute precision");
+    add("OneMinute", " 1 minute precision");
     add("Prompt", "click the clock to begin");
     add("askReading 3:15", "show me 3 15");
     add("askWorded 3:15", "show me quarter after  3");

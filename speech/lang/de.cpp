@@ -105,6 +105,6 @@ extern const Phrasing kGerman{
     wrong,
     shown,
     {"Klicke auf die Uhr, um zu beginnen", "der Reihe nach", "zufällige Reihenfolge",
-     "volle Stunden", "halbe Stunden", "Viertelstunden", "auf fünf Minuten genau", "Uhr lesen",
-     "Uhr stellen"},
+     "volle Stunden", "halbe Stunden", "Viertelstunden", "auf fünf Minuten genau",
+     "auf die Minute genau", "Uhr lesen", "Uhr stellen"},
 };

@@ -113,5 +113,5 @@ extern const Phrasing kEnglishUK{
     wrong,
     shown,
     {"click the clock to begin", "in order", "random order", "hourly", "half hour", "quarter hour",
-     "five-minute precision", "read the clock", "set the clock"},
+     "five-minute precision", "one-minute precision", "read the clock", "set the clock"},
 };

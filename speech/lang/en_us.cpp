@@ -67,5 +67,5 @@ extern const Phrasing kEnglishUS{
     wrong,
     shown,
     {"click the clock to begin", "in order", "random order", "hourly", "half hour", "quarter hour",
-     " 5 minute precision", "read the clock", "set the clock"},
+     " 5 minute precision", " 1 minute precision", "read the clock", "set the clock"},
 };

@@ -109,5 +109,6 @@ extern const Phrasing kSpanish{
     wrong,
     shown,
     {"Haz clic en el reloj para empezar", "en orden", "al azar", "horas en punto", "medias horas",
-     "cuartos de hora", "de cinco en cinco minutos", "leer la hora", "poner la hora"},
+     "cuartos de hora", "de cinco en cinco minutos", "de minuto en minuto", "leer la hora",
+     "poner la hora"},
 };

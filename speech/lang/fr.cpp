@@ -110,6 +110,6 @@ extern const Phrasing kFrench{
     wrong,
     shown,
     {"Clique sur l'horloge pour commencer", "dans l'ordre", "au hasard", "les heures justes",
-     "les demi-heures", "les quarts d'heure", "à cinq minutes près", "lire l'heure",
-     "placer les aiguilles"},
+     "les demi-heures", "les quarts d'heure", "à cinq minutes près", "à la minute près",
+     "lire l'heure", "placer les aiguilles"},
 };

@@ -111,5 +111,5 @@ extern const Phrasing kDutch{
     wrong,
     shown,
     {"Klik op de klok om te beginnen", "op volgorde", "door elkaar", "hele uren", "halve uren",
-     "kwartieren", "per vijf minuten", "klok lezen", "klok zetten"},
+     "kwartieren", "per vijf minuten", "per minuut", "klok lezen", "klok zetten"},
 };

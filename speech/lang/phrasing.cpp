@@ -47,3 +47,12 @@ std::optional<ComposedTime> composeTimePhraseIn(const Phrasing& phrasing, double
     composed->altTimePhrase = phrasing.worded(hour, 5 * mark);
     return composed;
 }
+
+std::optional<ComposedTime> composeMinutePhraseIn(const Phrasing& phrasing, int hour, int minute)
+{
+    if (hour < 0 || hour > 12 || minute < 0 || minute > 59)
+        return std::nullopt;
+    const int dialHour = hour == 0 ? 12 : hour;
+    return ComposedTime{double(dialHour), minute / 5.0, phrasing.reading(dialHour, minute),
+                        phrasing.worded(dialHour, minute)};
+}

@@ -16,10 +16,11 @@ enum class Saying {
     HalfHour,    //
     QuarterHour, //
     FiveMinutes, //
+    OneMinute,   //
     ReadMode,    // "read the clock"
     SetMode,     // "set the clock"
 };
-constexpr int kSayingCount = 9;
+constexpr int kSayingCount = 10;
 
 // Everything the program says, in one language, with every number in words of that language
 // (US English excepted: flite reads its digits). Times are as the dial shows them: hour 0..12,
@@ -52,3 +53,8 @@ QString saying(const Phrasing& phrasing, Saying which);
 // rounding of the hand positions.
 std::optional<ComposedTime> composeTimePhraseIn(const Phrasing& phrasing, double shownHour,
                                                 double shownMinuteMark);
+
+// The two phrases of a time on a whole minute: hour 0..12 (0 and 12 both twelve), minute
+// 0..59. The hour comes back as 12 for 0, the minute hand's mark unrounded (minute / 5).
+// nullopt outside those ranges.
+std::optional<ComposedTime> composeMinutePhraseIn(const Phrasing& phrasing, int hour, int minute);

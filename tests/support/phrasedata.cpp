@@ -7,9 +7,9 @@
 namespace
 {
 
-const char* const kSayingNames[kSayingCount] = {"Prompt",      "InOrder",  "RandomOrder",
-                                                "Hourly",      "HalfHour", "QuarterHour",
-                                                "FiveMinutes", "ReadMode", "SetMode"};
+const char* const kSayingNames[kSayingCount] = {
+    "Prompt",      "InOrder",     "RandomOrder", "Hourly",   "HalfHour",
+    "QuarterHour", "FiveMinutes", "OneMinute",   "ReadMode", "SetMode"};
 
 // The data rows of a file, split at tabs, comments and blank lines left out.
 QList<QStringList> readTable(const QString& name, int columns)
