@@ -183,8 +183,17 @@ void TestPhrasing::languageChoice_data()
     option("--language en-US", "en-US", "en-US", "");
     option("--language unknown", "xx", "en-US",
            "Unknown language 'xx'. The languages are: en-US, en-GB, de, fr, es, nl.");
-    option("--language locale form", "en_GB", "en-US",
-           "Unknown language 'en_GB'. The languages are: en-US, en-GB, de, fr, es, nl.");
+    // What a parent copies from `locale` or writes as a language tag.
+    option("--language locale form", "en_GB", "en-GB", "");
+    option("--language tag with a country", "de-AT", "de", "");
+    option("--language with codeset", "fr_CA.UTF-8", "fr", "");
+    option("--language Flemish", "nl_BE", "nl", "");
+    option("--language Australian", "en_AU", "en-GB", "");
+    option("--language Canadian English", "en-CA", "en-US", "");
+    option("--language a language not spoken", "pt_BR", "en-US",
+           "Unknown language 'pt_BR'. The languages are: en-US, en-GB, de, fr, es, nl.");
+    option("--language C", "C", "en-US",
+           "Unknown language 'C'. The languages are: en-US, en-GB, de, fr, es, nl.");
     option("--language empty", "", "en-US",
            "Unknown language ''. The languages are: en-US, en-GB, de, fr, es, nl.");
 }

@@ -121,7 +121,11 @@ LanguageChoice chooseLanguage(const std::optional<QString>& code,
 {
     if (!code)
         return {languageFromEnvironment(environment), {}};
+    // A parent may copy the code from `locale` ("de_DE.UTF-8") or write a language tag
+    // ("de-AT"): both are read as the desktop's locale is.
     if (const std::optional<Language> language = languageFromCode(*code))
+        return {*language, {}};
+    if (const std::optional<Language> language = languageFromLocaleName(*code))
         return {*language, {}};
     return {Language::EnglishUS, QStringLiteral("Unknown language '%1'. The languages are: %2.")
                                      .arg(*code, languageCodes().join(QLatin1String(", ")))};

@@ -35,6 +35,8 @@ struct LanguageChoice {
     QString error;
 };
 
-// --language CODE when it was given, the desktop's language otherwise.
+// --language CODE when it was given (one of languageCodes(), or a locale name or language tag
+// of a language the program speaks: "de_DE", "de-AT", "fr_CA.UTF-8"), the desktop's language
+// otherwise.
 LanguageChoice chooseLanguage(const std::optional<QString>& code,
                               const EnvironmentLookup& environment);
