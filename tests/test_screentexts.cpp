@@ -49,6 +49,15 @@ void ScreenTextsTest::eachLanguageIsFound_data()
                            << "Times Shown";
     QTest::newRow("en-GB") << Language::EnglishUK << "Label1"
                            << " right click the clock for an alternative time phrase.";
+    // "outloud" is the design's own US text; British schools write two words.
+    QTest::newRow("en-US outloud")
+        << Language::EnglishUS << "lblClickTheGreen"
+        << "click the clock, then say the time outloud, then click the clock again to check "
+           "your response.";
+    QTest::newRow("en-GB out loud")
+        << Language::EnglishUK << "lblClickTheGreen"
+        << "click the clock, then say the time out loud, then click the clock again to check "
+           "your response.";
     QTest::newRow("de") << Language::German << "Label4"
                         << "Reihenfolge";
     QTest::newRow("fr") << Language::French << "Label4"

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>click the clock, then say the time outloud, then click the clock again to check your response.</source>
-        <translation>click the clock, then say the time outloud, then click the clock again to check your response.</translation>
+        <translation>click the clock, then say the time out loud, then click the clock again to check your response.</translation>
     </message>
     <message>
         <source> right click the clock for an alternate time phrase.</source>
@@ -39,7 +39,7 @@
     <message>
         <source>say the time outloud</source>
         <extracomment>Never shown: the prompt on the dial is emptied at start-up.</extracomment>
-        <translation>say the time outloud</translation>
+        <translation>say the time out loud</translation>
     </message>
     <message>
         <source>Precision</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Say The Time Outloud</source>
-        <translation>Say The Time Outloud</translation>
+        <translation>Say The Time Out Loud</translation>
     </message>
     <message>
         <source>Clock: click to hear a time, set the hands with the arrow keys and Page Up and Page Down, click again to check, right click to hear it in words</source>
