@@ -1,6 +1,7 @@
 #include "speech/timephrase.h"
 
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -52,6 +53,14 @@ QString wordedPhrase(const MarkPhrase& row, int dialHour, const QString& hourTex
     return {};
 }
 
+// Between the marks a child counts single minutes, and the phrase names them the way the
+// marks' own rows do, one minute in the singular: "1 minute after  3", "29 minutes to 4".
+QString countedMinutes(int count)
+{
+    return QString::number(count) +
+           (count == 1 ? QLatin1String(" minute ") : QLatin1String(" minutes "));
+}
+
 } // namespace
 
 QString numberText(double wholeNumber)
@@ -76,9 +85,27 @@ std::optional<ComposedTime> composeTimePhraseFor(double shownHour, double shownM
     // Between twelve and one the hour is said as twelve; the fraction goes with it.
     const bool twelveZero = wholeHour == 0;
     const int dialHour = twelveZero ? 12 : int(wholeHour);
+    TimePhrases phrases = minutePhrasesFor(dialHour, 5 * int(mark));
+    return ComposedTime{twelveZero ? 12.0 : shownHour, mark, std::move(phrases.timePhrase),
+                        std::move(phrases.altTimePhrase)};
+}
+
+TimePhrases minutePhrasesFor(int dialHour, int minute)
+{
+    if (dialHour < 1 || dialHour > 12 || minute < 0 || minute > 59)
+        return {};
     const QString hourText = numberText(dialHour);
-    const MarkPhrase& row = kMarkPhrases[int(mark)];
-    return ComposedTime{twelveZero ? 12.0 : shownHour, mark,
-                        hourText + QLatin1String(row.digitalEnding),
-                        wordedPhrase(row, dialHour, hourText)};
+    if (minute % 5 == 0) {
+        const MarkPhrase& row = kMarkPhrases[minute / 5];
+        return {hourText + QLatin1String(row.digitalEnding), wordedPhrase(row, dialHour, hourText)};
+    }
+    // The clock writes a single-digit minute with a nought, said "oh" as on the mark " oh 5".
+    const QString digital =
+        hourText + (minute < 10 ? QLatin1String(" oh") : QLatin1String()) + numberText(minute);
+    // Up to the half the minutes go after the hour, past it they count to the next one, as
+    // the marks' rows do.
+    if (minute < 30)
+        return {digital, countedMinutes(minute) + QLatin1String("after ") + hourText};
+    return {digital, countedMinutes(60 - minute) + QLatin1String("to ") +
+                         QLatin1String(kNextHour[dialHour - 1])};
 }

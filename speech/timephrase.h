@@ -14,6 +14,16 @@ struct ComposedTime {
     QString altTimePhrase;  // worded: "quarter after  3"
 };
 
+// The two phrases of a whole minute: dialHour 1..12, minute 0..59. On the five-minute marks
+// they are those of composeTimePhraseFor; between the marks the minutes are counted in the
+// same style (" 3 oh 7", "7 minutes after  3", "14 minutes to 4"). Both empty outside those
+// ranges.
+struct TimePhrases {
+    QString timePhrase;
+    QString altTimePhrase;
+};
+TimePhrases minutePhrasesFor(int dialHour, int minute);
+
 // The two answers for a time on the clock. Returns nullopt for anything the practice never
 // puts on the clock (non-finite values, a whole hour outside 0..12, a mark that does not
 // round to 0..11); the caller then keeps what it had.

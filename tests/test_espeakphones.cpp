@@ -64,12 +64,16 @@ void TestEspeakPhones::everyTextSoundsAsItsWords_data()
         if (!voice)
             continue; // English: flite speaks it
         const Phrasing& phrasing = phrasingFor(language);
-        for (const DialRow& row : dialRows(code)) {
-            QTest::addRow("%s reading %d:%02d", voice, row.hour, row.mark * 5)
-                << QByteArray(voice) << phrasing.reading(row.hour, 5 * row.mark) << row.reading;
-            QTest::addRow("%s worded %d:%02d", voice, row.hour, row.mark * 5)
-                << QByteArray(voice) << phrasing.worded(row.hour, 5 * row.mark) << row.worded;
-        }
+        const auto addTimes = [&](const char* table, const QList<DialRow>& rows) {
+            for (const DialRow& row : rows) {
+                QTest::addRow("%s %sreading %d:%02d", voice, table, row.hour, row.minute)
+                    << QByteArray(voice) << phrasing.reading(row.hour, row.minute) << row.reading;
+                QTest::addRow("%s %sworded %d:%02d", voice, table, row.hour, row.minute)
+                    << QByteArray(voice) << phrasing.worded(row.hour, row.minute) << row.worded;
+            }
+        };
+        addTimes("", dialRows(code));
+        addTimes("minutes ", minuteRows(code));
         for (const TextRow& row : textRows(code))
             QTest::addRow("%s %s", voice, qPrintable(row.key))
                 << QByteArray(voice) << spokenFor(phrasing, row.key) << row.text;

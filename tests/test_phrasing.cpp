@@ -17,6 +17,8 @@ private slots:
     void everythingElseSaid();
     void composedForTheWindow_data();
     void composedForTheWindow();
+    void composedAtAMinute_data();
+    void composedAtAMinute();
     void languageChoice_data();
     void languageChoice();
 };
@@ -33,25 +35,29 @@ void TestPhrasing::everyTimeOnTheDial_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("hour");
-    QTest::addColumn<int>("mark");
+    QTest::addColumn<int>("minute");
     QTest::addColumn<QString>("reading");
     QTest::addColumn<QString>("worded");
     for (const QString& code : tabledLanguageCodes())
         for (const DialRow& row : dialRows(code))
-            QTest::addRow("%s %d:%02d", qPrintable(code), row.hour, row.mark * 5)
-                << code << row.hour << row.mark << row.reading << row.worded;
+            QTest::addRow("%s %d:%02d", qPrintable(code), row.hour, row.minute)
+                << code << row.hour << row.minute << row.reading << row.worded;
+    for (const QString& code : minuteTabledLanguageCodes())
+        for (const DialRow& row : minuteRows(code))
+            QTest::addRow("%s minutes %d:%02d", qPrintable(code), row.hour, row.minute)
+                << code << row.hour << row.minute << row.reading << row.worded;
 }
 
 void TestPhrasing::everyTimeOnTheDial()
 {
     QFETCH(QString, code);
     QFETCH(int, hour);
-    QFETCH(int, mark);
+    QFETCH(int, minute);
     QFETCH(QString, reading);
     QFETCH(QString, worded);
     const Phrasing& phrasing = phrasingOf(code);
-    QCOMPARE(phrasing.reading(hour, 5 * mark), reading);
-    QCOMPARE(phrasing.worded(hour, 5 * mark), worded);
+    QCOMPARE(phrasing.reading(hour, minute), reading);
+    QCOMPARE(phrasing.worded(hour, minute), worded);
 }
 
 void TestPhrasing::everythingElseSaid_data()
@@ -126,6 +132,46 @@ void TestPhrasing::composedForTheWindow()
     QFETCH(bool, composed);
     const std::optional<ComposedTime> result =
         composeTimePhraseIn(phrasingOf(code), shownHour, shownMinuteMark);
+    QCOMPARE(result.has_value(), composed);
+    if (!result)
+        return;
+    QTEST(result->shownHour, "hour");
+    QTEST(result->shownMinuteMark, "mark");
+    QTEST(result->timePhrase, "timePhrase");
+    QTEST(result->altTimePhrase, "altTimePhrase");
+}
+
+void TestPhrasing::composedAtAMinute_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("hourIn");
+    QTest::addColumn<int>("minute");
+    QTest::addColumn<bool>("composed");
+    QTest::addColumn<double>("hour");
+    QTest::addColumn<double>("mark");
+    QTest::addColumn<QString>("timePhrase");
+    QTest::addColumn<QString>("altTimePhrase");
+
+    // The hand stands between the marks, where the minute puts it; the hour 0 is twelve.
+    QTest::newRow("US 0:07") << "en-US" << 0 << 7 << true << 12.0 << 1.4 << " 12 oh 7"
+                             << "7 minutes after  12";
+    QTest::newRow("Dutch 12:59") << "nl" << 12 << 59 << true << 12.0 << 11.8
+                                 << "twaalf uur negenenvijftig"
+                                 << "één voor één";
+    QTest::newRow("hour 13") << "en-US" << 13 << 0 << false << 0.0 << 0.0 << ""
+                             << "";
+    QTest::newRow("minute 60") << "de" << 3 << 60 << false << 0.0 << 0.0 << ""
+                               << "";
+}
+
+void TestPhrasing::composedAtAMinute()
+{
+    QFETCH(QString, code);
+    QFETCH(int, hourIn);
+    QFETCH(int, minute);
+    QFETCH(bool, composed);
+    const std::optional<ComposedTime> result =
+        composeMinutePhraseIn(phrasingOf(code), hourIn, minute);
     QCOMPARE(result.has_value(), composed);
     if (!result)
         return;

@@ -2,7 +2,11 @@
 // nach drei" and "Viertel vor vier" rather than the eastern and southern "viertel vier" and
 // "drei viertel vier"; "zwanzig nach drei" and "zwanzig vor vier" rather than "zehn vor halb
 // vier" and "zehn nach halb vier"; the half hour counts toward the next hour ("halb vier",
-// "fünf vor halb vier"). Readings and the announcement use the official form, hour, "Uhr",
+// "fünf vor halb vier"). Every minute is told the same way: "nach" and "vor" the hour up to
+// twenty minutes away, "vor halb" and "nach halb" for those within ten of the half ("sieben
+// nach drei", "drei vor halb vier", "drei nach halb vier", "vierzehn vor vier"). A single
+// minute is named with its noun, "eine Minute nach drei", as a lone "eins" before "nach" or
+// "vor" is not said. Readings and the announcement use the official form, hour, "Uhr",
 // minutes, which says any minute without doubt ("drei Uhr sieben"), on the 12-hour dial.
 
 #include "speech/lang/dialwords.h"
@@ -51,6 +55,8 @@ QString worded(int hour, int minute)
     const QString h = number(dialHour(hour));
     const QString next = number(nextDialHour(hour));
     const auto count = [](int minutes) {
+        if (minutes == 1)
+            return QStringLiteral("eine Minute");
         return minutes == 15 ? QStringLiteral("Viertel") : number(minutes);
     };
     if (minute == 0)
@@ -60,9 +66,9 @@ QString worded(int hour, int minute)
     if (minute == 30)
         return QLatin1String("halb ") + next;
     if (minute < 30)
-        return number(30 - minute) + QLatin1String(" vor halb ") + next;
+        return count(30 - minute) + QLatin1String(" vor halb ") + next;
     if (minute < 40)
-        return number(minute - 30) + QLatin1String(" nach halb ") + next;
+        return count(minute - 30) + QLatin1String(" nach halb ") + next;
     return count(60 - minute) + QLatin1String(" vor ") + next;
 }
 

@@ -1,5 +1,7 @@
 // British English: "quarter past", "twenty-five to four", as the national curriculum for
-// England teaches the clock in Years 1 to 3.
+// England teaches the clock in Years 1 to 3, and to the minute in Year 3: minutes past the
+// hour up to half past, then minutes to the next hour ("seven minutes past three", "fourteen
+// minutes to four"), as Oak National Academy's Year 3 lessons give them.
 
 #include "speech/lang/dialwords.h"
 #include "speech/lang/phrasing.h"

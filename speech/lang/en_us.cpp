@@ -1,5 +1,8 @@
 // US English is the program's own phrasing: this module only hands on what the phrase code
-// has always said, blanks included, and flite reads its digits.
+// says, blanks included, and flite reads its digits. Between the five-minute marks the phrase
+// code counts the minutes, "7 minutes after  3" up to the half and "14 minutes to 4" after it,
+// as third grade reads the clock to the minute (3.MD.A.1; Fishtank Learning's grade 3 lesson
+// "Tell time to the minute before the hour": 4:48 is "twelve minutes to 5").
 
 #include "speech/currenttimetext.h"
 #include "speech/lang/dialwords.h"
@@ -11,14 +14,12 @@ namespace
 
 QString reading(int hour, int minute)
 {
-    const std::optional<ComposedTime> composed = composeTimePhraseFor(hour, minute / 5.0);
-    return composed ? composed->timePhrase : QString();
+    return minutePhrasesFor(dialHour(hour), minute).timePhrase;
 }
 
 QString worded(int hour, int minute)
 {
-    const std::optional<ComposedTime> composed = composeTimePhraseFor(hour, minute / 5.0);
-    return composed ? composed->altTimePhrase : QString();
+    return minutePhrasesFor(dialHour(hour), minute).altTimePhrase;
 }
 
 QString announcement(int hour24, int minute)

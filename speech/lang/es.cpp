@@ -4,7 +4,9 @@
 // "menos" is understood everywhere, and it is what espeak-ng's Spanish voice, a Castilian
 // one, sounds right saying. One o'clock is singular, "la una", and takes "es"; every other
 // hour "las" and "son". Readings and the announcement say the minutes after "y" ("las tres y
-// cuarenta").
+// cuarenta"). The worded phrase names the minutes still to run to the next hour as soon as
+// the half is past ("las cuatro menos veintinueve"), as the Academias' Nueva gramática
+// (21.2.5d) has it, and counts them as the reading does ("las tres y uno", "menos uno").
 
 #include "speech/lang/dialwords.h"
 #include "speech/lang/phrasing.h"

@@ -2,7 +2,13 @@
 // noon from midnight, and "douze heures et demie" is what the digital reading of the same
 // time ("douze heures trente") leads a child to. Numbers are spelt as the Académie française
 // has them ("vingt et un", "vingt-cinq"); "demie" agrees with "heure(s)". The minutes are a
-// feminine count ("une heure une", "trois heures vingt et une").
+// feminine count ("une heure une", "trois heures vingt et une"). Up to the half the worded
+// phrase is the reading; past it, it counts down to the next hour ("quatre heures moins
+// quatorze"), the form CE2 schoolbooks add to the reading ("10 heures moins 20", La
+// Librairie des Écoles). Between the half and twenty-five to, many people would rather read
+// the clock ("trois heures trente et une"); the worded phrase keeps to "moins" from the
+// minute after the half, as it does at twenty-five to, so that one rule holds on every
+// minute past the half.
 
 #include "speech/lang/dialwords.h"
 #include "speech/lang/phrasing.h"

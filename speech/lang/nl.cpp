@@ -1,12 +1,13 @@
 // Dutch, as Taaladvies (the Dutch Language Union's advice service) describes reading the
 // clock: the hour is cut into quarters, "over" the hour up to the quarter, "voor half" the
 // next hour up to the half, "over half" up to the three quarters, "voor" the next hour after
-// that ("tien voor half vier", "tien over half vier"). Flanders also says "twintig over drie";
-// the quarter rule is the one the Netherlands teaches. Reading the clock's digits ("drie uur
-// vijftien") is what the revealing click does; the announcement, like a teacher, says the
-// minute with the quarter rule ("zeven over drie"). One is written "één" wherever it is the
-// number, so that it is not read as the article "een"; "half" stands apart from its hour
-// ("half één"), since espeak-ng reads "halféén" as one wrongly stressed word.
+// that, on every minute ("zeven over drie", "drie voor half vier", "elf over half vier",
+// "veertien voor vier"). Flanders also says "twintig over drie"; the quarter rule is the one
+// the Netherlands teaches. Reading the clock's digits ("drie uur vijftien") is what the
+// revealing click does; the announcement, like a teacher, says the minute with the quarter
+// rule ("zeven over drie"). One is written "één" wherever it is the number, so that it is not
+// read as the article "een"; "half" stands apart from its hour ("half één"), since espeak-ng
+// reads "halféén" as one wrongly stressed word.
 
 #include "speech/lang/dialwords.h"
 #include "speech/lang/phrasing.h"

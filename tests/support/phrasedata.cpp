@@ -1,6 +1,7 @@
 #include "phrasedata.h"
 
 #include <QFile>
+#include <QSet>
 #include <QStringList>
 #include <QTextStream>
 
@@ -43,9 +44,28 @@ QList<DialRow> dialRows(const QString& code)
 {
     QList<DialRow> rows;
     for (const QStringList& f : readTable(code + QLatin1String(".tsv"), 4))
-        rows << DialRow{f[0].toInt(), f[1].toInt(), f[2], f[3]};
+        rows << DialRow{f[0].toInt(), 5 * f[1].toInt(), f[2], f[3]};
     if (rows.size() != 13 * 12)
         qFatal("%s.tsv: %lld rows, not 156", qPrintable(code), static_cast<long long>(rows.size()));
+    return rows;
+}
+
+QStringList minuteTabledLanguageCodes()
+{
+    return QStringList{QStringLiteral("en-US")} + tabledLanguageCodes();
+}
+
+QList<DialRow> minuteRows(const QString& code)
+{
+    QList<DialRow> rows;
+    QSet<int> minutes;
+    for (const QStringList& f : readTable(code + QLatin1String("-minutes.tsv"), 4)) {
+        rows << DialRow{f[0].toInt(), f[1].toInt(), f[2], f[3]};
+        minutes << rows.last().minute;
+    }
+    for (int minute = 0; minute < 60; ++minute)
+        if (!minutes.contains(minute))
+            qFatal("%s-minutes.tsv: no row at minute %d", qPrintable(code), minute);
     return rows;
 }
 

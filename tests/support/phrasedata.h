@@ -6,12 +6,12 @@
 #include <QString>
 
 // The worked tables of tests/data/time-phrases: <code>.tsv holds the reading and the worded
-// phrase of every hour 0..12 and mark 0..11, <code>-texts.tsv everything else the language
-// says, by key.
+// phrase of every hour 0..12 and mark 0..11, <code>-minutes.tsv those of every minute of one
+// hour and of the hour's turns, <code>-texts.tsv everything else the language says, by key.
 
 struct DialRow {
     int hour;
-    int mark;
+    int minute;
     QString reading;
     QString worded;
 };
@@ -23,8 +23,12 @@ struct TextRow {
 
 // The languages that have tables; US English is the program's own and has its own tests.
 QStringList tabledLanguageCodes();
-// All 156 rows; a missing or short file stops the test.
+// All 156 rows, the marks as minutes (0, 5 ... 55); a missing or short file stops the test.
 QList<DialRow> dialRows(const QString& code);
+// The minute tables, US English's among them; one that misses a minute of the hour stops the
+// test.
+QStringList minuteTabledLanguageCodes();
+QList<DialRow> minuteRows(const QString& code);
 QList<TextRow> textRows(const QString& code);
 
 // What the phrasing says for a key of a texts file: a Saying's name ("Prompt"), or
