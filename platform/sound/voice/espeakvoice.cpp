@@ -1,5 +1,7 @@
 #include "platform/sound/voice/espeakvoice.h"
 
+#include "platform/sound/voice/espeakstress.h"
+
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
@@ -96,19 +98,20 @@ public:
     QString failure() const override { return why; }
     int rate() const override { return rate_; }
 
-    // The text goes as it stands: every number in it is already in the language's words.
+    // Every number in the text is already in the language's words; only a word espeak-ng
+    // would stress wrongly goes as phonemes.
     bool synthesize(const QString& text, const Sink& sink) override
     {
         if (!why.isEmpty() || text.trimmed().isEmpty())
             return true;
-        const QByteArray utf8 = text.toUtf8();
+        const QByteArray utf8 = espeakInput(voice, text).toUtf8();
         std::lock_guard guard(shared.lock);
         if (!choose(voice).isEmpty())
             return true;
         shared.sink = &sink;
         shared.stopped = false;
         espeak_Synth(utf8.constData(), std::size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                     espeakCHARS_UTF8, nullptr, nullptr);
+                     espeakInputOptions(), nullptr, nullptr);
         shared.sink = nullptr;
         return !shared.stopped;
     }
