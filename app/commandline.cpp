@@ -78,9 +78,10 @@ CommandLine refuse(const QString& reason)
 QString languageHelp()
 {
     return QStringLiteral("Speak and show the clock in this language: %1 (US or British "
-                          "English, German, French, Spanish, Dutch), or a locale name of one of "
-                          "them, such as de_AT. Without it, the desktop's language, or US "
-                          "English where the clock does not speak that.")
+                          "English, German, French, Spanish of Spain or of the Americas, "
+                          "Dutch), or a locale name of one of them, such as de_AT or es_MX. "
+                          "Without it, the desktop's language, or US English where the clock "
+                          "does not speak that.")
         .arg(languageCodes().join(QLatin1String(", ")));
 }
 

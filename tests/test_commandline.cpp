@@ -84,9 +84,10 @@ void CommandLineTest::parse_data()
                               << none << "de";
     QTest::newRow("unknown language")
         << QStringList{"--language=xx"} << Outcome::Refuse << false << false
-        << "Unknown language 'xx'. The languages are: en-US, en-GB, de, fr, es, nl." << none;
-    QTest::newRow("help names the languages")
-        << QStringList{"-h"} << Outcome::Print << false << false << "de, fr, es, nl" << none;
+        << "Unknown language 'xx'. The languages are: en-US, en-GB, de, fr, es, es-419, nl."
+        << none;
+    QTest::newRow("help names the languages") << QStringList{"-h"} << Outcome::Print << false
+                                              << false << "de, fr, es, es-419, nl" << none;
     QTest::newRow("qwindowgeometry")
         << QStringList{"--windowed", "-qwindowgeometry", "+0+0"} << Outcome::Refuse << false
         << false << "-qwindowgeometry" << none;
@@ -124,9 +125,9 @@ void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound_data()
     QTest::newRow("unknown option") << QStringList{"--bogus"} << true << 2 << ""
                                     << "chimewise: Unknown option 'bogus'.\nTry '" CHIMEWISE_BINARY
                                        " --help' for more information.\n";
-    QTest::newRow("unknown language")
-        << QStringList{"--language", "xx"} << true << 2 << ""
-        << "chimewise: Unknown language 'xx'. The languages are: en-US, en-GB, de, fr, es, nl.\n";
+    QTest::newRow("unknown language") << QStringList{"--language", "xx"} << true << 2 << ""
+                                      << "chimewise: Unknown language 'xx'. The languages are: "
+                                         "en-US, en-GB, de, fr, es, es-419, nl.\n";
     QTest::newRow("no display") << QStringList() << false << 1 << ""
                                 << "no display to open a window on";
     // A display no X server answers at: Qt gives up making the application object.

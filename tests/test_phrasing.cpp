@@ -202,7 +202,10 @@ void TestPhrasing::languageChoice_data()
     row("Canadian", "LANG=en_CA.UTF-8", "en-US");
     row("English alone", "LANG=en", "en-US");
     row("Canadian French", "LANG=fr_CA.UTF-8", "fr");
-    row("Mexican Spanish", "LANG=es_MX", "es");
+    row("Mexican Spanish", "LANG=es_MX", "es-419");
+    row("Spanish of Spain", "LANG=es_ES.UTF-8", "es");
+    row("Spanish of the United States", "LANG=es_US.UTF-8", "es-419");
+    row("Spanish alone", "LANG=es", "es");
     row("Flemish", "LANG=nl_BE.UTF-8", "nl");
     row("codeset and modifier", "LANG=de_DE.UTF-8@euro", "de");
     row("not spoken", "LANG=ja_JP.UTF-8", "en-US");
@@ -228,7 +231,7 @@ void TestPhrasing::languageChoice_data()
     option("--language any case", "EN-gb", "en-GB", "");
     option("--language en-US", "en-US", "en-US", "");
     option("--language unknown", "xx", "en-US",
-           "Unknown language 'xx'. The languages are: en-US, en-GB, de, fr, es, nl.");
+           "Unknown language 'xx'. The languages are: en-US, en-GB, de, fr, es, es-419, nl.");
     // What a parent copies from `locale` or writes as a language tag.
     option("--language locale form", "en_GB", "en-GB", "");
     option("--language tag with a country", "de-AT", "de", "");
@@ -236,12 +239,14 @@ void TestPhrasing::languageChoice_data()
     option("--language Flemish", "nl_BE", "nl", "");
     option("--language Australian", "en_AU", "en-GB", "");
     option("--language Canadian English", "en-CA", "en-US", "");
+    option("--language Mexican tag", "es-MX", "es-419", "");
+    option("--language Latin American locale form", "es_419", "es-419", "");
     option("--language a language not spoken", "pt_BR", "en-US",
-           "Unknown language 'pt_BR'. The languages are: en-US, en-GB, de, fr, es, nl.");
+           "Unknown language 'pt_BR'. The languages are: en-US, en-GB, de, fr, es, es-419, nl.");
     option("--language C", "C", "en-US",
-           "Unknown language 'C'. The languages are: en-US, en-GB, de, fr, es, nl.");
+           "Unknown language 'C'. The languages are: en-US, en-GB, de, fr, es, es-419, nl.");
     option("--language empty", "", "en-US",
-           "Unknown language ''. The languages are: en-US, en-GB, de, fr, es, nl.");
+           "Unknown language ''. The languages are: en-US, en-GB, de, fr, es, es-419, nl.");
 }
 
 void TestPhrasing::languageChoice()

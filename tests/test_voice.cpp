@@ -89,7 +89,7 @@ void TestVoice::createVoiceByName_data()
                                        << "en-US" << true << none << none;
     QTest::newRow("British") << "SAPI.spVoice"
                              << "en-GB" << true << none << none;
-    for (const char* language : {"de", "fr", "es", "nl"})
+    for (const char* language : {"de", "fr", "es", "es-419", "nl"})
         QTest::addRow("%s", language) << "SAPI.spVoice" << language << true << none << none;
     QTest::newRow("unknown voice") << "Nope.Voice"
                                    << "en-US" << false << "\"Nope.Voice\"" << none;

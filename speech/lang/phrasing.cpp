@@ -8,6 +8,7 @@ extern const Phrasing kEnglishUK;
 extern const Phrasing kGerman;
 extern const Phrasing kFrench;
 extern const Phrasing kSpanish;
+extern const Phrasing kSpanishAmericas;
 extern const Phrasing kDutch;
 
 const Phrasing& phrasingFor(Language language)
@@ -21,6 +22,8 @@ const Phrasing& phrasingFor(Language language)
         return kFrench;
     case Language::Spanish:
         return kSpanish;
+    case Language::SpanishAmericas:
+        return kSpanishAmericas;
     case Language::Dutch:
         return kDutch;
     case Language::EnglishUS:

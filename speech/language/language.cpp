@@ -10,12 +10,13 @@ struct LanguageRow {
     const char* code;
     const char* espeakVoice;
 };
-constexpr std::array<LanguageRow, 6> kLanguages{{
+constexpr std::array<LanguageRow, 7> kLanguages{{
     {Language::EnglishUS, "en-US", nullptr},
     {Language::EnglishUK, "en-GB", nullptr},
     {Language::German, "de", "de"},
     {Language::French, "fr", "fr"},
     {Language::Spanish, "es", "es"},
+    {Language::SpanishAmericas, "es-419", "es-419"},
     {Language::Dutch, "nl", "nl"},
 }};
 
@@ -29,6 +30,13 @@ const LanguageRow& rowOf(Language language)
 
 // English-speaking countries whose schools teach the clock in British forms.
 constexpr std::array<const char*, 6> kBritishTerritories{"GB", "AU", "NZ", "IE", "ZA", "IN"};
+
+// The Spanish-speaking territories of the Americas, the United States among them, and the
+// region's own code, 419. All say c and z as s, and most prefer "cuarto para las seis" to
+// Spain's "las seis menos cuarto".
+constexpr std::array<const char*, 21> kAmericanSpanishTerritories{
+    "419", "AR", "BO", "CL", "CO", "CR", "CU", "DO", "EC", "GT", "HN",
+    "MX",  "NI", "PA", "PE", "PR", "PY", "SV", "US", "UY", "VE"};
 
 bool isCLocale(const QString& name)
 {
@@ -80,6 +88,12 @@ std::optional<Language> languageFromLocaleName(const QString& name)
             if (territory == QLatin1String(british))
                 return Language::EnglishUK;
         return Language::EnglishUS;
+    }
+    if (language == QLatin1String("es")) {
+        for (const char* american : kAmericanSpanishTerritories)
+            if (territory == QLatin1String(american))
+                return Language::SpanishAmericas;
+        return Language::Spanish;
     }
     for (const LanguageRow& row : kLanguages)
         if (language == QLatin1String(row.code))

@@ -7,9 +7,10 @@
 
 // The languages the program speaks. US English is the program's own and the fallback for
 // every language it does not speak.
-enum class Language { EnglishUS, EnglishUK, German, French, Spanish, Dutch };
+// Spanish is Spain's; SpanishAmericas the Spanish of the Americas, es-419.
+enum class Language { EnglishUS, EnglishUK, German, French, Spanish, SpanishAmericas, Dutch };
 
-// The --language codes, in the order --help lists them: en-US, en-GB, de, fr, es, nl.
+// The --language codes, in the order --help lists them: en-US, en-GB, de, fr, es, es-419, nl.
 QStringList languageCodes();
 QString languageCode(Language language);
 // Codes compare without regard to case, as language tags do ("EN-gb" is en-GB).

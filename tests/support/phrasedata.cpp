@@ -36,8 +36,8 @@ QList<QStringList> readTable(const QString& name, int columns)
 
 QStringList tabledLanguageCodes()
 {
-    return {QStringLiteral("en-GB"), QStringLiteral("de"), QStringLiteral("fr"),
-            QStringLiteral("es"), QStringLiteral("nl")};
+    return {QStringLiteral("en-GB"), QStringLiteral("de"),     QStringLiteral("fr"),
+            QStringLiteral("es"),    QStringLiteral("es-419"), QStringLiteral("nl")};
 }
 
 QList<DialRow> dialRows(const QString& code)
