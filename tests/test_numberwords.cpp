@@ -1,3 +1,4 @@
+#include "platform/sound/voice/flitesynth.h"
 #include "platform/sound/voice/numberwords.h"
 #include "speech/currenttimetext.h"
 #include "speech/timephrase.h"
@@ -86,7 +87,10 @@ private slots:
 void TestNumberWords::everyProgramTextSoundsAsSaid_data()
 {
     QTest::addColumn<QString>("text");
-    const auto add = [](const QString& text) { QTest::newRow(qPrintable(text)) << text; };
+    QTest::addColumn<QString>("worked"); // flite's phones, where the words alone would mislead
+    const auto add = [](const QString& text) {
+        QTest::newRow(qPrintable(text)) << text << QString();
+    };
     for (int hour = 0; hour <= 12; ++hour)
         for (int mark = 0; mark <= 11; ++mark) {
             const std::optional<ComposedTime> composed = composeTimePhraseFor(hour, mark);
@@ -100,12 +104,22 @@ void TestNumberWords::everyProgramTextSoundsAsSaid_data()
     for (const char* text : {"click the clock to begin", "in order", "random order", "hourly",
                              "half hour", "quarter hour", " 5 minute precision"})
         add(QString::fromLatin1(text));
+    // Written out as they are heard: "oh" as the letter, not spelt; two blanks not a pause;
+    // "minute" the noun, not "my-NOOT"; "read" in the present, not "red".
+    const auto worked = [](const char* text, const char* phones) {
+        QTest::newRow(text) << QString::fromLatin1(text) << QString::fromLatin1(phones);
+    };
+    worked(" 3 oh 7", "pau th r iy ow s eh v ax n pau");
+    worked("7 minutes after  3", "pau s eh v ax n m ih n ax t s ae f t er th r iy pau");
+    worked(" 1 minute precision", "pau w ah n m ih n ax t p r iy s ih zh ax n pau");
+    worked("read the clock", "pau r iy d dh ax k l aa k pau");
 }
 
 void TestNumberWords::everyProgramTextSoundsAsSaid()
 {
     QFETCH(QString, text);
-    QCOMPARE(phones(numbersInWords(text)), phones(writtenOut(text)));
+    QFETCH(QString, worked);
+    QCOMPARE(phones(fliteInput(text)), worked.isEmpty() ? phones(writtenOut(text)) : worked);
 }
 
 void TestNumberWords::anyText_data()

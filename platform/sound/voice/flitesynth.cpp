@@ -25,7 +25,23 @@ struct SharedVoice {
     cst_audio_streaming_info* streaming = nullptr; // owned by the voice's features
 } shared;
 
+bool isLetterAt(const QString& text, qsizetype at)
+{
+    return at >= 0 && at < text.size() && text.at(at).isLetter();
+}
+
 } // namespace
+
+QString fliteInput(const QString& text)
+{
+    const QString read = QStringLiteral("read");
+    QString input = numbersInWords(text);
+    for (qsizetype at = 0; (at = input.indexOf(read, at, Qt::CaseInsensitive)) >= 0;
+         at += read.size())
+        if (!isLetterAt(input, at - 1) && !isLetterAt(input, at + read.size()))
+            input.replace(at + 1, 2, QStringLiteral("ee")); // "Read" becomes "Reed"
+    return input;
+}
 
 FliteSynth::FliteSynth()
 {
@@ -69,7 +85,7 @@ bool FliteSynth::synthesize(const QString& text, const Sink& sink)
 {
     if (!voice || text.trimmed().isEmpty())
         return true;
-    const QByteArray utf8 = numbersInWords(text).toUtf8();
+    const QByteArray utf8 = fliteInput(text).toUtf8();
     std::lock_guard guard(shared.lock);
     shared.streaming->userdata = this;
     current = &sink;
