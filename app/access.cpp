@@ -1,5 +1,5 @@
-// What keyboards and screen readers are offered: the clock, the eight options and the close
-// cross, in the order the keys go through them.
+// What keyboards and screen readers are offered: the clock, the eight options, the close
+// cross and the grown-ups' settings, in the order the keys go through them.
 #include "app/frmclock.h"
 
 #include <cmath>
@@ -29,6 +29,9 @@ void frmclock::describeForScreenReaders()
         panel().tabOrder.push_back(option.area);
     }
     panel().tabOrder.push_back(Picture1);
+    imgSettings->accessibleRole = AccessibleRole::Button;
+    imgSettings->accessibleName = tr("Settings for grown-ups");
+    panel().tabOrder.push_back(imgSettings);
 }
 
 // The clock's name says what to do with it, which depends on the practice.

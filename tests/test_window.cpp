@@ -19,6 +19,7 @@ private slots:
     void panelFit();
     void panelFollowsTheWindowSize();
     void windowedIsAnOrdinaryWindowOfThePanelsSize();
+    void numeralsCentredOnTheirRingPoints_data();
     void numeralsCentredOnTheirRingPoints();
     void hitTest_data();
     void hitTest();
@@ -159,18 +160,40 @@ void WindowTest::windowedIsAnOrdinaryWindowOfThePanelsSize()
     QVERIFY(!w.windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
+void WindowTest::numeralsCentredOnTheirRingPoints_data()
+{
+    QTest::addColumn<int>("numerals"); // 0 arabic, 1 roman, as the settings write them
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("1 to 12") << 0 << QStringList{"1", "2", "3", "4",  "5",  "6",
+                                                 "7", "8", "9", "10", "11", "12"};
+    QTest::newRow("I to XII") << 1 << QStringList{"I",   "II",   "III", "IV", "V",  "VI",
+                                                  "VII", "VIII", "IX",  "X",  "XI", "XII"};
+}
+
 void WindowTest::numeralsCentredOnTheirRingPoints()
 {
+    QFETCH(int, numerals);
+    QFETCH(QStringList, captions);
     ClockFixture fixture;
+    GivenChoices given;
+    given[std::size_t(Choice::numerals)] = numerals;
+    fixture.window->settings = Settings(QString(), given);
     frmclock& w = fixture.load();
-    const Control* numerals[] = {w.n1, w.n2, w.n3, w.n4,  w.n5,  w.n6,
-                                 w.n7, w.n8, w.n9, w.n10, w.n11, w.n12};
+    const Control* ring[] = {w.n1, w.n2, w.n3, w.n4,  w.n5,  w.n6,
+                             w.n7, w.n8, w.n9, w.n10, w.n11, w.n12};
+    // Inside the rim, which is 16 pixels of the dial's 7200 twips.
+    const QRectF face = QRectF(960, 2542.5, 7200, 7200).adjusted(240, 240, -240, -240);
     for (int k = 1; k <= 12; ++k) {
-        const Control* n = numerals[k - 1];
+        const Control* n = ring[k - 1];
+        QCOMPARE(n->Caption, captions[k - 1]);
         const TwipPoint tip = handEnd(w.dialCenterX, w.dialCenterY, w.minuteHandLength, k);
         QVERIFY2(qAbs(n->Left + n->Width / 2 - tip.x) < 0.01f, qPrintable(n->name));
         QVERIFY2(qAbs(n->Top + n->Height / 2 - tip.y) < 0.01f, qPrintable(n->name));
-        QVERIFY2(n->Width > 0 && n->Height > 0, qPrintable(n->name));
+        const QRectF box(n->Left, n->Top, n->Width, n->Height);
+        QVERIFY2(face.contains(box), qPrintable(n->name));
+        const QRectF next(ring[k % 12]->Left, ring[k % 12]->Top, ring[k % 12]->Width,
+                          ring[k % 12]->Height);
+        QVERIFY2(!box.intersects(next), qPrintable(n->name));
     }
 }
 
