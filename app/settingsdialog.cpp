@@ -32,8 +32,9 @@ SettingsDialog::SettingsDialog(const Choices& current, Language desktopLanguage,
         rows.push_back(row);
     }
     auto* buttons = new QDialogButtonBox(this);
-    // Our own text, translated with the rest, rather than the toolkit's untranslated one.
-    closeButton = buttons->addButton(QDialogButtonBox::Close);
+    // Not the toolkit's standard Close, whose text it sets again, untranslated, whenever the
+    // language changes.
+    closeButton = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

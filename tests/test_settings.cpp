@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
@@ -301,14 +302,16 @@ void SettingsTest::choiceTakesEffectAtOnce_data()
     QTest::addColumn<QString>("voice");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("words"); // what a right click says then
+    QTest::addColumn<QString>("close"); // the settings' own button
     const QString prompt = "Say The Time Outloud", words = "5 minutes after  12";
     QTest::newRow("I to XII") << "numerals" << 1 << "n9"
-                              << "IX" << 1.0 << "en-US" << prompt << words;
+                              << "IX" << 1.0 << "en-US" << prompt << words << "Close";
     QTest::newRow("fill the screen") << "size" << 1 << "n9"
-                                     << "9" << 800.0 / 745 << "en-US" << prompt << words;
+                                     << "9" << 800.0 / 745 << "en-US" << prompt << words << "Close";
     QTest::newRow("Deutsch") << "language" << 3 << "Label4"
                              << "Reihenfolge" << 1.0 << "de"
-                             << "Sag die Uhrzeit laut" << QString::fromUtf8("fünf nach zwölf");
+                             << "Sag die Uhrzeit laut" << QString::fromUtf8("fünf nach zwölf")
+                             << QString::fromUtf8("Schließen");
 }
 
 void SettingsTest::choiceTakesEffectAtOnce()
@@ -321,6 +324,7 @@ void SettingsTest::choiceTakesEffectAtOnce()
     QFETCH(QString, voice);
     QFETCH(QString, prompt);
     QFETCH(QString, words);
+    QFETCH(QString, close);
     ClockFixture fixture;
     frmclock& w = fixture.load();
     // A practice under way, which the choice must leave as it is.
@@ -345,6 +349,7 @@ void SettingsTest::choiceTakesEffectAtOnce()
     QCOMPARE(practice(), before);
     QVERIFY(w.shpOrder->Visible && w.shp5min->Visible && !w.lblDigital->Visible);
     QCOMPARE(w.lblTop->Caption, prompt);
+    QTRY_COMPARE(w.findChild<QPushButton*>()->text(), close);
     w.lblClickMe_MouseUp(2, 0, 0, 0);
     QCOMPARE(fixture.fakes.sounds.spoken().last(), words);
 }
