@@ -1,5 +1,5 @@
-// What keyboards and screen readers are offered: the clock, the eight options, the close
-// cross and the grown-ups' settings, in the order the keys go through them.
+// What keyboards and screen readers are offered: the clock, the eight options, the grown-ups'
+// settings and the close cross, in the order the keys go through them.
 #include "app/frmclock.h"
 
 #include <cmath>
@@ -28,10 +28,11 @@ void frmclock::describeForScreenReaders()
         option.area->focusFrame = option.button;
         panel().tabOrder.push_back(option.area);
     }
-    panel().tabOrder.push_back(Picture1);
+    // Before the cross, which stays where Left from the clock goes round to.
     imgSettings->accessibleRole = AccessibleRole::Button;
     imgSettings->accessibleName = tr("Settings for grown-ups");
     panel().tabOrder.push_back(imgSettings);
+    panel().tabOrder.push_back(Picture1);
 }
 
 // The clock's name says what to do with it, which depends on the practice.
