@@ -28,8 +28,8 @@ constexpr QtOption kQtOptions[] = {
 const char* const kGeometryOptions[] = {"geometry", "qwindowgeometry"};
 
 const char* const kEpilogue =
-    "\nWithout options the clock fills the screen. To quit, click the red cross at the top\n"
-    "right, or press Ctrl+Q or Alt+F4.\n"
+    "\nWithout --windowed the clock covers the whole screen. To quit, click the red cross at\n"
+    "the top right, or press Ctrl+Q or Alt+F4.\n"
     "--language, --numerals and --size hold for one run. To keep them, choose them in the\n"
     "settings for grown-ups: press Ctrl+, or hold down the small gear under the clock.\n"
     "Qt's own options, such as -platform, -display and -style, are understood too.\n";
