@@ -1,5 +1,5 @@
-// What keyboards and screen readers are offered: the clock, the eight options and the close
-// cross, in the order the keys go through them.
+// What keyboards and screen readers are offered: the clock, the eight options, the grown-ups'
+// settings and the close cross, in the order the keys go through them.
 #include "app/frmclock.h"
 
 #include <cmath>
@@ -28,6 +28,10 @@ void frmclock::describeForScreenReaders()
         option.area->focusFrame = option.button;
         panel().tabOrder.push_back(option.area);
     }
+    // Before the cross, which stays where Left from the clock goes round to.
+    imgSettings->accessibleRole = AccessibleRole::Button;
+    imgSettings->accessibleName = tr("Settings for grown-ups");
+    panel().tabOrder.push_back(imgSettings);
     panel().tabOrder.push_back(Picture1);
 }
 

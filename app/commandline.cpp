@@ -28,9 +28,22 @@ constexpr QtOption kQtOptions[] = {
 const char* const kGeometryOptions[] = {"geometry", "qwindowgeometry"};
 
 const char* const kEpilogue =
-    "\nWithout options the clock fills the screen. To quit, click the red cross at the top\n"
-    "right, or press Ctrl+Q or Alt+F4.\n"
+    "\nWithout --windowed the clock covers the whole screen. To quit, click the red cross at\n"
+    "the top right, or press Ctrl+Q or Alt+F4.\n"
+    "--language, --numerals and --size hold for one run. To keep them, choose them in the\n"
+    "settings for grown-ups: press Ctrl+, or hold down the small gear under the clock.\n"
     "Qt's own options, such as -platform, -display and -style, are understood too.\n";
+
+// The grown-ups' choices the command line may give for one run, beside --language.
+struct ChoiceOption {
+    Choice choice;
+    const char* help;
+};
+const ChoiceOption kChoiceOptions[] = {
+    {Choice::numerals, "The numerals round the dial: arabic (1 to 12) or roman (I to XII)."},
+    {Choice::size, "The clock's size: design (its own size, in the middle of the screen) or "
+                   "fill (as large as the screen allows)."},
+};
 
 void addHidden(QCommandLineParser& parser, const QString& name, bool takesValue)
 {
@@ -80,8 +93,8 @@ QString languageHelp()
     return QStringLiteral("Speak and show the clock in this language: %1 (US or British "
                           "English, German, French, Spanish of Spain or of the Americas, "
                           "Dutch), or a locale name of one of them, such as de_AT or es_MX. "
-                          "Without it, the desktop's language, or US English where the clock "
-                          "does not speak that.")
+                          "Without it, the one chosen in the settings, else the desktop's "
+                          "language, or US English where the clock does not speak that.")
         .arg(languageCodes().join(QLatin1String(", ")));
 }
 
@@ -113,6 +126,9 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption language(QStringLiteral("language"), languageHelp(),
                                       QStringLiteral("code"));
     parser.addOption(language);
+    for (const ChoiceOption& option : kChoiceOptions)
+        parser.addOption(QCommandLineOption(choiceKey(option.choice), QLatin1String(option.help),
+                                            choiceWords(option.choice).join(QLatin1Char('|'))));
     for (const QtOption& option : kQtOptions)
         addHidden(parser, QLatin1String(option.name), option.takesValue);
     for (const char* name : kGeometryOptions)
@@ -144,7 +160,18 @@ CommandLine parseCommandLine(const QStringList& arguments)
         const LanguageChoice choice = chooseLanguage(parser.value(language), {});
         if (!choice.error.isEmpty())
             return refuse(choice.error);
-        command.language = choice.language;
+        command.given[std::size_t(Choice::language)] =
+            choiceIndex(Choice::language, languageCode(choice.language));
+    }
+    for (const ChoiceOption& option : kChoiceOptions) {
+        const QString key = choiceKey(option.choice);
+        if (!parser.isSet(key))
+            continue;
+        const std::optional<int> index = choiceIndex(option.choice, parser.value(key));
+        if (!index)
+            return refuse(QStringLiteral("--%1 takes %2, not '%3'.")
+                              .arg(key, wordsInProse(option.choice), parser.value(key)));
+        command.given[std::size_t(option.choice)] = index;
     }
     command.windowed = parser.isSet(windowed);
     command.namesDisplay =

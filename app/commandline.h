@@ -1,6 +1,6 @@
 #pragma once
 
-#include "speech/language/language.h"
+#include "app/choices.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,16 +18,17 @@ struct CommandLine {
     bool namesDisplay = false;
     // Their values, empty when not given.
     QString platform, display;
-    // --language; without it the desktop's language is taken.
-    std::optional<Language> language;
+    // --language, --numerals and --size, for this run only: over the grown-ups' settings,
+    // which are taken where none is given.
+    GivenChoices given;
 };
 
 // Pure: the first argument is the program's name, as in argv.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // Parses argv and prints what it must. An exit code when the program must stop there:
-// 0 after help or version, 1 with no display to open a window on, 2 for a wrong option or
-// an unknown language.
+// 0 after help or version, 1 with no display to open a window on, 2 for a wrong option, an
+// unknown language or a word a choice does not have.
 std::optional<int> handleCommandLine(int argc, char** argv, CommandLine& command);
 
 // The one line said when there is no display to open a window on: why, and how to run

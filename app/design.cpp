@@ -2,6 +2,7 @@
 // added lies below the ones added before it.
 #include "app/form/textfit.h"
 #include "app/frmclock.h"
+#include "clockface/numeralring.h"
 
 #include <algorithm>
 
@@ -83,7 +84,7 @@ Control numeral(int n)
 {
     const QByteArray name = "n" + QByteArray::number(n);
     return label(name.constData(), QString::number(n), kParked, kParked, n >= 10 ? 600 : 300, 675,
-                 {kComic, 24, true}, kBlack, FitsCentred);
+                 {kComic, kNumeralPoints, true}, kBlack, FitsCentred);
 }
 
 Control closeBox(const QString& toolTip)
@@ -91,6 +92,15 @@ Control closeBox(const QString& toolTip)
     Control c = placed("Picture1", ControlKind::PictureBox, 10080, 480, 570, 570);
     c.picture = QStringLiteral(":/pictures/closecross.png");
     c.backColor = QColor(0, 64, 0);
+    c.toolTip = toolTip;
+    return c;
+}
+
+// The grown-ups' settings: small and quiet beside the version, clear of the clock's click area.
+Control settingsGear(const QString& toolTip)
+{
+    Control c = placed("imgSettings", ControlKind::Image, 5535, 9990, 270, 270);
+    c.picture = QStringLiteral(":/pictures/gear.png");
     c.toolTip = toolTip;
     return c;
 }
@@ -129,9 +139,8 @@ void fitLabels(Panel& panel)
 }
 } // namespace
 
-void frmclock::createControls()
+void frmclock::createControls(Panel& p)
 {
-    Panel& p = panel();
     p.Width = 11175;
     p.Height = 10575;
     p.background = QColor(0, 64, 0);
@@ -142,6 +151,10 @@ void frmclock::createControls()
     p.add(within(label("Label3", tr("version %1").arg(QStringLiteral("2.1")), 4080, 9960, 1155, 240,
                        version, kWhite, FitsCentred),
                  kDialLeft, kDialRight));
+    //: The tooltip of the small gear beside the version: a single click does nothing, so that
+    //: a child does not open the settings by chance.
+    p.add(settingsGear(tr("Settings for grown-ups: hold the mouse button down on it, or "
+                          "double-click it")));
     p.add(clickArea("lblRandom", 8745, 3390, 1530, 405));
     p.add(clickArea("lbl5min", 8745, 7530, 1455, 420));
     p.add(clickArea("lblQuarter", 8745, 6825, 1470, 390));

@@ -8,21 +8,27 @@ frmclock::frmclock(const Platform& platform, QWidget* parent) : FormView(parent)
 {
     initPictureResources();
     installFormAccessibility();
-    setWindowTitle(tr("Chimewise - version 2.0"));
+    showTitle();
     setWindowIcon(iconFromPictureFile(QStringLiteral(":/pictures/icon.png")));
     setWindowFlag(Qt::FramelessWindowHint);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     resize(790, 747);
-    createControls();
+    createControls(panel());
     bindControls();
     describeForScreenReaders();
     glideTimer.setInterval(kGlideStepMs);
     connect(&glideTimer, &QTimer::timeout, this, &frmclock::glideStep);
+    watchForSettings();
 }
 
 frmclock::~frmclock() = default;
+
+void frmclock::showTitle()
+{
+    setWindowTitle(tr("Chimewise - version 2.0"));
+}
 
 void frmclock::bindControls()
 {
@@ -89,6 +95,7 @@ void frmclock::bindControls()
         {"shpSet", &frmclock::shpSet},
         {"lblRead", &frmclock::lblRead},
         {"lblSet", &frmclock::lblSet},
+        {"imgSettings", &frmclock::imgSettings},
     };
     for (const auto& [name, member] : members) {
         this->*member = panel().find(QLatin1String(name));
@@ -122,24 +129,41 @@ void frmclock::controlMouseUp(Control& control, int button, int shift, float x, 
 {
     if (&control == lblClickMe)
         lblClickMe_MouseUp(button, shift, x, y);
+    else if (&control == imgSettings)
+        imgSettings_MouseUp();
 }
 
 void frmclock::controlMouseDown(Control& control, int button, int shift, float x, float y)
 {
     if (&control == lblClickMe)
         lblClickMe_MouseDown(button, shift, x, y);
+    else if (&control == imgSettings)
+        imgSettings_MouseDown(button);
 }
 
 void frmclock::controlMouseMove(Control& control, int button, int shift, float x, float y)
 {
     if (&control == lblClickMe)
         lblClickMe_MouseMove(button, shift, x, y);
+    else if (&control == imgSettings)
+        imgSettings_MouseMove(x, y);
 }
 
 void frmclock::controlDblClick(Control& control)
 {
     if (&control == lblClickMe)
         lblClickMe_DblClick();
+    else if (&control == imgSettings)
+        imgSettings_DblClick();
+}
+
+// A key or a screen reader opens the settings at one press: neither is a child's stray click.
+bool frmclock::controlPressed(Control& control, int button)
+{
+    if (&control != imgSettings || button != 1)
+        return false;
+    openSettings();
+    return true;
 }
 
 bool frmclock::controlKeyDown(Control& control, int key, int shift)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/form/formview.h"
+#include "app/screentexts.h"
+#include "app/settings.h"
 #include "clockface/handdrag.h"
 #include "platform/platform.h"
 #include "practice/modes.h"
@@ -9,11 +11,13 @@
 #include "speech/language/language.h"
 
 #include <QPointF>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <memory>
 
 class QScreen;
+class SettingsDialog;
 struct ShownTime;
 
 // The program's one window. Every operation of the program is a method of it and all
@@ -49,6 +53,26 @@ public:
     // texts come from the translation installed before the window was made.
     Language language = Language::EnglishUS;
 
+    // -----------------------------------------------------------------------------------
+    // The grown-ups' settings                                       (app/)
+    //   grownups.cpp: the gear, the settings window and each choice taking effect;
+    //   settings.cpp: the choices of the run and their file; settingsdialog.cpp
+    // -----------------------------------------------------------------------------------
+    void watchForSettings();
+    void takeGrownUpsChoices();
+    void openSettings();
+    void grownUpChose(Choice choice, int index);
+    void useLanguage(Language chosen);
+    void imgSettings_MouseDown(int Button);
+    void imgSettings_MouseMove(float X, float Y);
+    void imgSettings_MouseUp();
+    void imgSettings_DblClick();
+    // The grown-ups' choices of this run; set before Form_Load.
+    Settings settings;
+    // The translation installed for `language`, if the window is to change it.
+    std::unique_ptr<ScreenTexts> screenTexts;
+    Control* imgSettings;
+
     Control *lblTop1, *Picture1, *lblDigital, *Shape2, *lblClickTheGreen, *Label1;
     Control *shapeClock, *Shape1, *Line1, *Line2, *lblTop, *lblClickMe;
     Control *n1, *n2, *n3, *n4, *n5, *n6, *n7, *n8, *n9, *n10, *n11, *n12;
@@ -64,6 +88,7 @@ public:
     //   numerals.cpp: layoutDial; hands.cpp: the hands; readout.cpp: showDigitalTime
     // ===================================================================================
     void layoutDial();
+    void showNumerals();
     void drawHourHand();
     void drawMinuteHand(); // moveMinuteHand, then showDigitalTime
     void moveMinuteHand();
@@ -71,6 +96,7 @@ public:
 
     float dialCenterX = 0, dialCenterY = 0, dialRadius = 0;
     double minuteHandLength = 0, hourHandLength = 0;
+    Numerals numerals = Numerals::arabic;
 
     // ===================================================================================
     // Spoken time: speech, phrases and the announcement             (speech/)
@@ -81,6 +107,7 @@ public:
     void speakAltPhrase();
     void sayAltPhrase();
     void composeTimePhrase();
+    void rephraseShownTime();
     void sayCurrentTime(const TimeOfDay& now);
     // The words of every spoken text, in the window's language.
     const Phrasing& phrasing() const;
@@ -104,6 +131,7 @@ public:
     void stepQuarterRandom();
     void step5minRandom();
     void lblClickMe_MouseUp(int Button, int Shift, float X, float Y);
+    QString promptText() const;
     void nextTime();
     void play1Tic();
     void play4Tics();
@@ -165,12 +193,15 @@ protected:
     void controlMouseMove(Control& control, int button, int shift, float x, float y) override;
     void controlDblClick(Control& control) override;
     bool controlKeyDown(Control& control, int key, int shift) override;
+    bool controlPressed(Control& control, int button) override;
     void setAccessibleValue(Control& control, double value) override;
     void surfaceClick() override { Form_Click(); }
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls();
+    static void createControls(Panel& p);
+    void showTitle();
+    void retranslate(const Panel& before);
     void bindControls();
     void describeForScreenReaders();
     void createVoice();
@@ -201,6 +232,9 @@ private:
     SetGesture setGesture;
     QTimer glideTimer;
     int glideFrom = 0, glideSteps = 0;
+    // A press on the gear, held until it opens the settings.
+    QTimer settingsHold;
+    QPointer<SettingsDialog> settingsDialog;
 
     void watchScreen(QScreen* screen);
 

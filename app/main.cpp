@@ -41,17 +41,19 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(CHIMEWISE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.chimewise"));
 
-    const Language language =
-        command.language
-            ? *command.language
-            : languageFromEnvironment([](const char* name) { return qEnvironmentVariable(name); });
-    const ScreenTexts texts(language);
+    // Read once; the command line's choices hold over the file's for this run.
+    Settings settings(Settings::userFile(), command.given);
+    const Language language = languageToUse(
+        settings.choices(), [](const char* name) { return qEnvironmentVariable(name); });
+    auto texts = std::make_unique<ScreenTexts>(language);
 
     QWidget* window = nullptr;
     RealPlatform real([&window](const QString& text) { showNotice(window, text); });
     frmclock form(real.platform());
     form.windowed = command.windowed;
     form.language = language;
+    form.settings = std::move(settings);
+    form.screenTexts = std::move(texts);
     window = &form;
     form.Form_Load();
     if (form.isUnloaded())

@@ -4,6 +4,22 @@
 
 ScreenTexts::ScreenTexts(Language language)
 {
+    install(language);
+}
+
+ScreenTexts::~ScreenTexts()
+{
+    uninstall();
+}
+
+void ScreenTexts::switchTo(Language language)
+{
+    uninstall();
+    install(language);
+}
+
+void ScreenTexts::install(Language language)
+{
     if (language == Language::EnglishUS)
         return;
     // Translations are named as Qt names them, language_TERRITORY: chimewise_en_GB.qm.
@@ -13,8 +29,8 @@ ScreenTexts::ScreenTexts(Language language)
              QCoreApplication::installTranslator(&translator);
 }
 
-ScreenTexts::~ScreenTexts()
+void ScreenTexts::uninstall()
 {
-    if (active)
+    if (std::exchange(active, false))
         QCoreApplication::removeTranslator(&translator);
 }

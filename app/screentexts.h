@@ -17,8 +17,13 @@ public:
 
     // False when the language's translation was missing; the texts then stay in English.
     bool installed() const { return active; }
+    // The texts of another language from now on; what is shown must be translated again.
+    void switchTo(Language language);
 
 private:
+    void install(Language language);
+    void uninstall();
+
     QTranslator translator;
     bool active = false;
 };

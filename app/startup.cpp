@@ -11,6 +11,7 @@ constexpr long kPausePasses = 1000000;
 
 void frmclock::Form_Load()
 {
+    takeGrownUpsChoices();
     createVoice();
     placePanel();
     setCaption(*lblTop, QString());

@@ -12,6 +12,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -89,6 +90,30 @@ void drawButton(QPainter& p)
     p.drawPath(shape);
 }
 
+const QSizeF gearSize(18, 18);
+const QColor gearColour(130, 165, 130);
+
+// The grown-ups' settings: a small gear in a muted green that sits quietly on the panel's
+// dark green, so a child's eye is not drawn to it.
+void drawGear(QPainter& p)
+{
+    const QPointF centre(gearSize.width() / 2, gearSize.height() / 2);
+    QPainterPath gear;
+    gear.addEllipse(centre, 6, 6);
+    const int teeth = 8;
+    for (int tooth = 0; tooth < teeth; ++tooth) {
+        QTransform turn;
+        turn.translate(centre.x(), centre.y());
+        turn.rotate(tooth * 360.0 / teeth);
+        QPainterPath one;
+        one.addRoundedRect(QRectF(-1.6, -8.5, 3.2, 4), 0.8, 0.8);
+        gear = gear.united(turn.map(one));
+    }
+    QPainterPath hole;
+    hole.addEllipse(centre, 2.5, 2.5);
+    p.fillPath(gear.subtracted(hole), gearColour);
+}
+
 const qreal iconSide = 36;
 
 // Rounds a length in logical units to an even number of device pixels, at least two,
@@ -146,7 +171,8 @@ int main(int argc, char** argv)
 
     bool ok = saveBoth(out, "closecross", crossSize, drawCloseCross) &&
               saveBoth(out, "button", buttonSize, drawButton) &&
-              saveBoth(out, "icon", QSizeF(iconSide, iconSide), drawIcon);
+              saveBoth(out, "icon", QSizeF(iconSide, iconSide), drawIcon) &&
+              saveBoth(out, "gear", gearSize, drawGear);
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         ok = ok && save(render(QSizeF(iconSide, iconSide), size / iconSide, drawIcon),
                         out.filePath(QString("icons/%1.png").arg(size)));

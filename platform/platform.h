@@ -17,8 +17,8 @@ struct Platform {
     RandomSource* random = nullptr;
     EventPump* pump = nullptr;
     WavePlayer* wave = nullptr;
-    // Makes the voice at start-up; called once, with the class name and the language code
-    // ("en-US", "de") it is to speak.
+    // Makes the voice at start-up, and again when a grown-up chooses another language, with
+    // the class name and the language code ("en-US", "de") it is to speak.
     std::function<VoiceCreation(const QString& className, const QString& language)> makeVoice;
     // Tells the person at the computer about a problem the program carries on through.
     std::function<void(const QString&)> notice;

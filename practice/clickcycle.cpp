@@ -21,7 +21,7 @@ void frmclock::lblClickMe_MouseUp(int Button, int /*Shift*/, float /*X*/, float 
         return;
     }
     if (Button == 1 && clickState == ClickState::get) {
-        const QString prompt = tr("Say The Time Outloud");
+        const QString prompt = promptText();
         attempt([this, &prompt] { setCaption(*lblTop, prompt); });
         attempt([this] { nextTime(); });
         clickState = ClickState::say;
@@ -33,6 +33,12 @@ void frmclock::lblClickMe_MouseUp(int Button, int /*Shift*/, float /*X*/, float 
     } else if (Button == 2) {
         attempt([this] { sayAltPhrase(); });
     }
+}
+
+// What the prompt on the dial says while the child is asked.
+QString frmclock::promptText() const
+{
+    return practiceMode == PracticeMode::set ? tr("Show The Time") : tr("Say The Time Outloud");
 }
 
 void frmclock::nextTime()

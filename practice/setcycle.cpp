@@ -50,7 +50,7 @@ void frmclock::askSetTarget()
     altTimePhrase = target.altTimePhrase;
     setCaption(*lblDigital, digitalReadout(setTarget.marks / 12, setTarget.marks % 12));
     lblDigital->Visible = true;
-    setCaption(*lblTop, tr("Show The Time"));
+    setCaption(*lblTop, promptText());
     speakText(phrasing().askReading(timePhrase));
     // What may come next, made while the child turns the hands.
     if (voice)
@@ -73,6 +73,18 @@ void frmclock::checkHands()
         setCaption(*lblTop, QString());
         glideHandsTo(setTarget.marks); // says the time when the hands are there
         break;
+    }
+}
+
+// The phrases of the time on the clock again, in the window's language as it is now.
+void frmclock::rephraseShownTime()
+{
+    if (practiceMode == PracticeMode::set && setTarget.pending) {
+        const ComposedTime target = phrasesOf(phrasing(), setTarget.marks);
+        timePhrase = target.timePhrase;
+        altTimePhrase = target.altTimePhrase;
+    } else if (!timePhrase.isEmpty()) {
+        composeTimePhrase();
     }
 }
 

@@ -80,7 +80,7 @@ void AccessibilityTest::eachControl()
     QAccessibleInterface* iface = interfaceUnder(byAction, target);
     QVERIFY(iface);
     QAccessibleInterface* root = iface->parent();
-    QCOMPARE(root->childCount(), 10);
+    QCOMPARE(root->childCount(), 11);
     QCOMPARE(root->child(root->indexOfChild(iface)), iface);
 
     QCOMPARE(int(iface->role()), role);

@@ -47,7 +47,7 @@ void CommandLineTest::parse_data()
     QTest::addColumn<bool>("windowed");
     QTest::addColumn<bool>("namesDisplay");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("language"); // --language's choice; empty: none given
+    QTest::addColumn<QString>("given"); // the choices for the run, "key=word ..."; empty: none
     const QString none;
     QTest::newRow("none") << QStringList() << Outcome::Run << false << false << none << none;
     QTest::newRow("windowed") << QStringList{"--windowed"} << Outcome::Run << true << false << none
@@ -81,7 +81,18 @@ void CommandLineTest::parse_data()
     QTest::newRow("geometry") << QStringList{"-geometry", "800x600"} << Outcome::Refuse << false
                               << false << "-geometry is not supported; --windowed" << none;
     QTest::newRow("language") << QStringList{"--language", "de"} << Outcome::Run << false << false
-                              << none << "de";
+                              << none << "language=de";
+    QTest::newRow("numerals and size")
+        << QStringList{"--numerals", "roman", "--size=fill"} << Outcome::Run << false << false
+        << none << "numerals=roman size=fill";
+    QTest::newRow("a choice's word in capitals")
+        << QStringList{"--language", "EN-gb", "--numerals", "Arabic"} << Outcome::Run << false
+        << false << none << "language=en-GB numerals=arabic";
+    QTest::newRow("unknown numerals")
+        << QStringList{"--numerals", "greek"} << Outcome::Refuse << false << false
+        << "--numerals takes arabic or roman, not 'greek'." << none;
+    QTest::newRow("help names the choices' words")
+        << QStringList{"-h"} << Outcome::Print << false << false << "--size <design|fill>" << none;
     QTest::newRow("unknown language")
         << QStringList{"--language=xx"} << Outcome::Refuse << false << false
         << "Unknown language 'xx'. The languages are: en-US, en-GB, de, fr, es, es-419, nl."
@@ -105,7 +116,11 @@ void CommandLineTest::parse()
     QCOMPARE(command.windowed, windowed);
     QCOMPARE(command.namesDisplay, namesDisplay);
     QVERIFY2(command.message.contains(message), qPrintable(command.message));
-    QTEST(command.language ? languageCode(*command.language) : QString(), "language");
+    QStringList given;
+    for (Choice choice : kChoices)
+        if (const std::optional<int> index = command.given[std::size_t(choice)])
+            given << choiceKey(choice) + QLatin1Char('=') + choiceWords(choice).at(*index);
+    QTEST(given.join(QLatin1Char(' ')), "given");
 }
 
 void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound_data()
@@ -128,6 +143,8 @@ void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound_data()
     QTest::newRow("unknown language") << QStringList{"--language", "xx"} << true << 2 << ""
                                       << "chimewise: Unknown language 'xx'. The languages are: "
                                          "en-US, en-GB, de, fr, es, es-419, nl.\n";
+    QTest::newRow("unknown size") << QStringList{"--size", "huge"} << true << 2 << ""
+                                  << "chimewise: --size takes design or fill, not 'huge'.\n";
     QTest::newRow("no display") << QStringList() << false << 1 << ""
                                 << "no display to open a window on";
     // A display no X server answers at: Qt gives up making the application object.

@@ -1,4 +1,5 @@
 #include "clockface/dialmath.h"
+#include "clockface/numeralring.h"
 
 #include <QTest>
 #include <cmath>
@@ -47,6 +48,8 @@ private slots:
     void numeralPositions();
     void numeralsOnTheAxes_data();
     void numeralsOnTheAxes();
+    void numeralsFitTheirRoom_data();
+    void numeralsFitTheirRoom();
     void minuteTipMeetsNumeralCentre_data();
     void minuteTipMeetsNumeralCentre();
     void readout_data();
@@ -250,6 +253,32 @@ void TestDialMath::numeralsOnTheAxes()
         numeralTopLeft(dial.centerX, dial.centerY, ring, kNumeralNumerators[0], width, height);
     COMPARE_EXACT(n12.x, float(cx - width / 2));
     COMPARE_EXACT(n12.y, float(cy - ring - height / 2));
+}
+
+void TestDialMath::numeralsFitTheirRoom_data()
+{
+    // Worked by hand on the design dial: the face reaches 3360 twips either side of the
+    // centre inside the rim; every numeral the same size, kept 120 twips apart.
+    QTest::addColumn<double>("ring");
+    QTest::addColumn<QSizeF>("size");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("a 10's box") << 2880.0 << QSizeF(600, 675) << true;
+    // 2880 + 500 reaches past 3360 - 120 beside the 3 and the 9.
+    QTest::newRow("too wide beside the 3") << 2880.0 << QSizeF(1000, 675) << false;
+    QTest::newRow("too tall above the 12") << 2880.0 << QSizeF(600, 1000) << false;
+    // On a ring of 2000 the boxes of the 1 and the 2 stand 32 twips apart: clear, but crowded.
+    QTest::newRow("crowding a neighbour") << 2000.0 << QSizeF(700, 675) << false;
+    QTest::newRow("room on a small ring") << 2000.0 << QSizeF(600, 675) << true;
+}
+
+void TestDialMath::numeralsFitTheirRoom()
+{
+    QFETCH(double, ring);
+    QFETCH(QSizeF, size);
+    QFETCH(bool, fits);
+    std::array<QSizeF, 12> sizes;
+    sizes.fill(size);
+    QCOMPARE(numeralsFit({kDesign.centerX, kDesign.centerY, ring, 3360}, sizes, 120), fits);
 }
 
 // Numeral k and the minute hand at mark k share the radius and the angle rule, so the tip

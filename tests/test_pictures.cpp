@@ -72,6 +72,7 @@ private slots:
         QTest::newRow("closecross") << "closecross" << QSize(38, 38);
         QTest::newRow("button") << "button" << QSize(123, 31);
         QTest::newRow("icon") << "icon" << QSize(36, 36);
+        QTest::newRow("gear") << "gear" << QSize(18, 18);
     }
 
     void sizes()

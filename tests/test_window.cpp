@@ -19,6 +19,7 @@ private slots:
     void panelFit();
     void panelFollowsTheWindowSize();
     void windowedIsAnOrdinaryWindowOfThePanelsSize();
+    void numeralsCentredOnTheirRingPoints_data();
     void numeralsCentredOnTheirRingPoints();
     void hitTest_data();
     void hitTest();
@@ -92,25 +93,36 @@ void WindowTest::panelFit_data()
     // The panel is 745 x 705 pixels. Worked by hand: the scale is the smaller of the two
     // screen-to-panel ratios, and the shrunk panel is centred.
     QTest::addColumn<QSizeF>("screen");
+    QTest::addColumn<bool>("mayGrow");
     QTest::addColumn<double>("scale");
     QTest::addColumn<double>("left");
     QTest::addColumn<double>("top");
-    QTest::newRow("1280 x 800") << QSizeF(1280, 800) << 1.0 << 267.5 << 47.5;
-    QTest::newRow("exactly the panel") << QSizeF(745, 705) << 1.0 << 0.0 << 0.0;
-    QTest::newRow("1024 x 600") << QSizeF(1024, 600) << 600.0 / 705 << 194.979 << 0.0;
-    QTest::newRow("800 x 600") << QSizeF(800, 600) << 600.0 / 705 << 82.979 << 0.0;
-    QTest::newRow("640 x 480") << QSizeF(640, 480) << 480.0 / 705 << 66.383 << 0.0;
-    QTest::newRow("1280 x 800 at factor 2") << QSizeF(640, 400) << 400.0 / 705 << 108.652 << 0.0;
-    QTest::newRow("narrow and tall") << QSizeF(700, 900) << 700.0 / 745 << 0.0 << 118.792;
+    QTest::newRow("1280 x 800") << QSizeF(1280, 800) << false << 1.0 << 267.5 << 47.5;
+    QTest::newRow("exactly the panel") << QSizeF(745, 705) << false << 1.0 << 0.0 << 0.0;
+    QTest::newRow("1024 x 600") << QSizeF(1024, 600) << false << 600.0 / 705 << 194.979 << 0.0;
+    QTest::newRow("800 x 600") << QSizeF(800, 600) << false << 600.0 / 705 << 82.979 << 0.0;
+    QTest::newRow("640 x 480") << QSizeF(640, 480) << false << 480.0 / 705 << 66.383 << 0.0;
+    QTest::newRow("1280 x 800 at factor 2")
+        << QSizeF(640, 400) << false << 400.0 / 705 << 108.652 << 0.0;
+    QTest::newRow("narrow and tall") << QSizeF(700, 900) << false << 700.0 / 745 << 0.0 << 118.792;
+    // Filling the screen: as large as the height allows, 1.532 times at 1920 x 1080.
+    QTest::newRow("fill 1920 x 1080")
+        << QSizeF(1920, 1080) << true << 1080.0 / 705 << 389.362 << 0.0;
+    QTest::newRow("fill 1280 x 800") << QSizeF(1280, 800) << true << 800.0 / 705 << 217.305 << 0.0;
+    QTest::newRow("fill narrow and tall")
+        << QSizeF(1000, 1400) << true << 1000.0 / 745 << 0.0 << 226.846;
+    QTest::newRow("fill 640 x 480, shrunk")
+        << QSizeF(640, 480) << true << 480.0 / 705 << 66.383 << 0.0;
 }
 
 void WindowTest::panelFit()
 {
     QFETCH(QSizeF, screen);
+    QFETCH(bool, mayGrow);
     QFETCH(double, scale);
     QFETCH(double, left);
     QFETCH(double, top);
-    const PanelFit fit = fitPanel(screen, QSizeF(745, 705));
+    const PanelFit fit = fitPanel(screen, QSizeF(745, 705), mayGrow);
     QCOMPARE(fit.scale, scale);
     QVERIFY2(qAbs(fit.left - left) < 0.001, qPrintable(QString::number(fit.left)));
     QVERIFY2(qAbs(fit.top - top) < 0.001, qPrintable(QString::number(fit.top)));
@@ -148,18 +160,40 @@ void WindowTest::windowedIsAnOrdinaryWindowOfThePanelsSize()
     QVERIFY(!w.windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
+void WindowTest::numeralsCentredOnTheirRingPoints_data()
+{
+    QTest::addColumn<int>("numerals"); // 0 arabic, 1 roman, as the settings write them
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("1 to 12") << 0 << QStringList{"1", "2", "3", "4",  "5",  "6",
+                                                 "7", "8", "9", "10", "11", "12"};
+    QTest::newRow("I to XII") << 1 << QStringList{"I",   "II",   "III", "IV", "V",  "VI",
+                                                  "VII", "VIII", "IX",  "X",  "XI", "XII"};
+}
+
 void WindowTest::numeralsCentredOnTheirRingPoints()
 {
+    QFETCH(int, numerals);
+    QFETCH(QStringList, captions);
     ClockFixture fixture;
+    GivenChoices given;
+    given[std::size_t(Choice::numerals)] = numerals;
+    fixture.window->settings = Settings(QString(), given);
     frmclock& w = fixture.load();
-    const Control* numerals[] = {w.n1, w.n2, w.n3, w.n4,  w.n5,  w.n6,
-                                 w.n7, w.n8, w.n9, w.n10, w.n11, w.n12};
+    const Control* ring[] = {w.n1, w.n2, w.n3, w.n4,  w.n5,  w.n6,
+                             w.n7, w.n8, w.n9, w.n10, w.n11, w.n12};
+    // Inside the rim, which is 16 pixels of the dial's 7200 twips.
+    const QRectF face = QRectF(960, 2542.5, 7200, 7200).adjusted(240, 240, -240, -240);
     for (int k = 1; k <= 12; ++k) {
-        const Control* n = numerals[k - 1];
+        const Control* n = ring[k - 1];
+        QCOMPARE(n->Caption, captions[k - 1]);
         const TwipPoint tip = handEnd(w.dialCenterX, w.dialCenterY, w.minuteHandLength, k);
         QVERIFY2(qAbs(n->Left + n->Width / 2 - tip.x) < 0.01f, qPrintable(n->name));
         QVERIFY2(qAbs(n->Top + n->Height / 2 - tip.y) < 0.01f, qPrintable(n->name));
-        QVERIFY2(n->Width > 0 && n->Height > 0, qPrintable(n->name));
+        const QRectF box(n->Left, n->Top, n->Width, n->Height);
+        QVERIFY2(face.contains(box), qPrintable(n->name));
+        const QRectF next(ring[k % 12]->Left, ring[k % 12]->Top, ring[k % 12]->Width,
+                          ring[k % 12]->Height);
+        QVERIFY2(!box.intersects(next), qPrintable(n->name));
     }
 }
 

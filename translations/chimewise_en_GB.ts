@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="en_US">
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings for grown-ups</source>
+        <extracomment>The title of the window where a parent or teacher sets the clock up.</extracomment>
+        <translation>Settings for grown-ups</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Language:</translation>
+    </message>
+    <message>
+        <source>&amp;Numerals:</source>
+        <extracomment>The numbers round the dial.</extracomment>
+        <translation>&amp;Numerals:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Size:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s (%1)</source>
+        <extracomment>%1 is the name of the desktop&apos;s language in that language, such as Deutsch.</extracomment>
+        <translation>The desktop&apos;s (%1)</translation>
+    </message>
+    <message>
+        <source>1 to 12</source>
+        <translation>1 to 12</translation>
+    </message>
+    <message>
+        <source>I to XII</source>
+        <translation>I to XII</translation>
+    </message>
+    <message>
+        <source>The clock&apos;s own size</source>
+        <extracomment>The clock&apos;s panel at the size it was designed for, centred on the screen.</extracomment>
+        <translation>The clock&apos;s own size</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>Fill the screen</translation>
+    </message>
+</context>
+<context>
     <name>frmclock</name>
     <message>
         <source>Clock: click for a new time, click again to hear it, right click to hear it in words</source>
@@ -125,6 +172,15 @@
     <message>
         <source>Show The Time</source>
         <translation>Show The Time</translation>
+    </message>
+    <message>
+        <source>Settings for grown-ups</source>
+        <translation>Settings for grown-ups</translation>
+    </message>
+    <message>
+        <source>Settings for grown-ups: hold the mouse button down on it, or double-click it</source>
+        <extracomment>The tooltip of the small gear beside the version: a single click does nothing, so that a child does not open the settings by chance.</extracomment>
+        <translation>Settings for grown-ups: hold the mouse button down on it, or double-click it</translation>
     </message>
 </context>
 </TS>

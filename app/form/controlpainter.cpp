@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <algorithm>
 
 namespace
 {
@@ -17,14 +18,15 @@ QRectF pixelBox(const Control& c)
             c.Height / kTwipsPerPixel};
 }
 
-// QIcon picks the @2x picture on a high-density screen.
+// QIcon picks the @2x picture on a high-density screen, or on a panel grown larger, and
+// brings it to the device pixels it covers, so it is never a small picture blown up.
 QPixmap pictureOf(const Control& c, qreal ratio)
 {
     const QSize size(qRound(c.Width / kTwipsPerPixel), qRound(c.Height / kTwipsPerPixel));
     const QString key = c.picture + QString::number(ratio);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = iconFromPictureFile(c.picture).pixmap(size, ratio);
+        pixmap = iconFromPictureFile(c.picture, ratio).pixmap(size, ratio);
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
@@ -85,7 +87,10 @@ void paintPicture(QPainter& p, const Control& c)
 {
     if (c.backColor)
         p.fillRect(pixelBox(c), *c.backColor);
-    p.drawPixmap(pixelBox(c).topLeft(), pictureOf(c, p.device()->devicePixelRatioF()));
+    // Below one device pixel per logical pixel the view scales the painter itself.
+    const qreal ratio =
+        std::max<qreal>(1, p.device()->devicePixelRatioF()) * p.worldTransform().m11();
+    p.drawPixmap(pixelBox(c).topLeft(), pictureOf(c, ratio));
 }
 
 // A ring round the focused control for keyboard users: dark outside, bright inside, so it

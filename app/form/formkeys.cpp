@@ -39,6 +39,10 @@ Control* FormView::focusedControl() const
 
 void FormView::pressControl(Control& control, int button)
 {
+    if (controlPressed(control, button)) {
+        afterInput();
+        return;
+    }
     controlMouseUp(control, button, 0, control.Width / 2, control.Height / 2);
     if (button == 1)
         controlClick(control);

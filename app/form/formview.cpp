@@ -76,11 +76,17 @@ void FormView::repaintPanel()
 void FormView::fitPanelTo(QSizeF area)
 {
     const PanelFit fit =
-        fitPanel(area, QSizeF(form.Width / kTwipsPerPixel, form.Height / kTwipsPerPixel));
+        fitPanel(area, QSizeF(form.Width / kTwipsPerPixel, form.Height / kTwipsPerPixel), mayGrow);
     form.Left = fit.left;
     form.Top = fit.top;
     scale = fit.scale;
     update();
+}
+
+void FormView::setPanelMayGrow(bool grow)
+{
+    mayGrow = grow;
+    fitPanelTo(size());
 }
 
 QPointF FormView::windowPosOf(float xTwips, float yTwips) const

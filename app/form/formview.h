@@ -26,9 +26,13 @@ public:
     const Panel& panel() const { return form; }
 
     // Centres the panel in an area of the given size (logical pixels); a panel larger than
-    // the area is shrunk to fit. Every resize of the window does this again.
+    // the area is shrunk to fit, and a smaller one grows to fit when it may. Every resize of
+    // the window does this again.
     void fitPanelTo(QSizeF area);
-    // Window pixels per panel pixel: 1 unless the panel had to shrink.
+    // Whether the panel grows to the largest size the window allows, drawn sharp at that
+    // size, or keeps its own; it fits the window again at once.
+    void setPanelMayGrow(bool grow);
+    // Window pixels per panel pixel: 1 unless the panel had to shrink or could grow.
     double panelScale() const { return scale; }
 
     // The control under a point of the window (logical pixels), or nullptr for the bare
@@ -95,6 +99,10 @@ protected:
     // keys come again with every repeat.
     virtual bool controlKeyDown(Control&, int /*key*/, int /*shift*/) { return false; }
     virtual void setAccessibleValue(Control&, double /*value*/) {}
+    // A press by key or by a screen reader, before it becomes the click a mouse would make;
+    // true when the window took it otherwise. A control the mouse must hold down or click
+    // twice, so that no stray click opens it, opens on one press here.
+    virtual bool controlPressed(Control&, int /*button*/) { return false; }
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -126,6 +134,7 @@ private:
     HeldKeys heldKeys;
     quint64 frames = 0;
     double scale = 1;
+    bool mayGrow = false;
     std::size_t focusIndex = 0;
     bool keyboardInUse = false;
 };

@@ -10,5 +10,6 @@ struct PanelFit {
 };
 
 // Centres a panel of panelSize (pixels) in an area of areaSize. A panel larger than the
-// area is shrunk uniformly until it fits, so nothing is cut off; it is never enlarged.
-PanelFit fitPanel(QSizeF areaSize, QSizeF panelSize);
+// area is shrunk uniformly until it fits, so nothing is cut off; a smaller one is enlarged
+// the same way to the largest size that fits only when it may grow.
+PanelFit fitPanel(QSizeF areaSize, QSizeF panelSize, bool mayGrow = false);

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
+#include <algorithm>
 
 namespace
 {
@@ -15,11 +16,11 @@ QPixmap read(const QString& file)
 }
 } // namespace
 
-QIcon iconFromPictureFile(const QString& file)
+QIcon iconFromPictureFile(const QString& file, qreal ratio)
 {
     QIcon icon;
     icon.addPixmap(read(file));
-    const QString atNx = qt_findAtNxFile(file, qApp->devicePixelRatio());
+    const QString atNx = qt_findAtNxFile(file, std::max(ratio, qApp->devicePixelRatio()));
     if (atNx != file)
         icon.addPixmap(read(atNx));
     return icon;
