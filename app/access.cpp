@@ -2,8 +2,6 @@
 // cross, in the order the keys go through them.
 #include "app/frmclock.h"
 
-#include <cmath>
-
 void frmclock::describeForScreenReaders()
 {
     lblClickMe->accessibleRole = AccessibleRole::Button;
@@ -50,7 +48,7 @@ QString frmclock::accessibleDescription(const Control& control) const
         // The time asked for is the question, not its answer: it may be read out.
         const QString hands = clockText(setHands);
         if (setTarget.pending)
-            return tr("Show %1; the hands show %2.").arg(clockText(setTarget.marks), hands);
+            return tr("Show %1; the hands show %2.").arg(clockText(setTarget.minutes), hands);
         return tr("The hands show %1.").arg(hands);
     }
     // While the child is asked, the readout is hidden and the answer must not be read out.
@@ -61,18 +59,21 @@ QString frmclock::accessibleDescription(const Control& control) const
     return {};
 }
 
-// In Set mode the clock is also a slider of the hands' time, one step a mark.
+// In Set mode the clock is also a slider of the hands' time in minutes from twelve, one step
+// a unit of the precision, so every precision reads the same scale.
 std::optional<FormView::Value> frmclock::accessibleValue(const Control& control) const
 {
     if (&control != lblClickMe || practiceMode != PracticeMode::set)
         return std::nullopt;
-    return Value{double(setHands), 0, kMarksRound - 1, 1, clockText(setHands)};
+    return Value{double(setHands), 0, kMinutesRound - 1,
+                 double(precisionRow(precisionMode).handUnit), clockText(setHands)};
 }
 
 void frmclock::setAccessibleValue(Control& control, double value)
 {
-    // Whatever number comes, it is read round the dial before it becomes a whole one.
-    if (&control == lblClickMe && practiceMode == PracticeMode::set && !isGliding() &&
-        std::isfinite(value))
-        putHandsAt(wrapMarks(static_cast<int>(std::lround(std::fmod(value, kMarksRound)))));
+    if (&control != lblClickMe || practiceMode != PracticeMode::set || isGliding())
+        return;
+    if (const std::optional<int> minutes =
+            minutesForValue(value, precisionRow(precisionMode).handUnit))
+        putHandsAt(*minutes);
 }

@@ -99,10 +99,12 @@ public:
     void stepHalfInOrder();
     void stepQuarterInOrder();
     void step5minInOrder();
+    void step1minInOrder();
     void stepHourRandom();
     void stepHalfRandom();
     void stepQuarterRandom();
     void step5minRandom();
+    void step1minRandom();
     void lblClickMe_MouseUp(int Button, int Shift, float X, float Y);
     void nextTime();
     void play1Tic();
@@ -144,9 +146,9 @@ public:
     void checkHands();
     void sayHandsInWords();
     void endSetTarget();
-    void putHandsAt(int marks);
-    void showHandsAt(double position);
-    void glideHandsTo(int marks);
+    void putHandsAt(int minutes);
+    void showHandsAt(double minutes);
+    void glideHandsTo(int minutes);
     void glideStep();
     void finishGlide();
     bool isGliding() const { return glideTimer.isActive(); }
@@ -155,7 +157,7 @@ public:
     void prepareSetSounds();
 
     PracticeMode practiceMode = PracticeMode::read;
-    int setHands = 0; // the child's hands, in marks from twelve
+    int setHands = 0; // the child's hands, in minutes from twelve
     SetTarget setTarget;
 
 protected:

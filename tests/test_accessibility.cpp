@@ -132,8 +132,8 @@ void AccessibilityTest::clockInSetModeIsSetLikeASlider()
     QAccessibleValueInterface* value = clock->valueInterface();
     QVERIFY(value);
     QCOMPARE(value->minimumValue(), QVariant(0.0));
-    QCOMPARE(value->maximumValue(), QVariant(143.0));
-    QCOMPARE(value->minimumStepSize(), QVariant(1.0));
+    QCOMPARE(value->maximumValue(), QVariant(719.0));
+    QCOMPARE(value->minimumStepSize(), QVariant(5.0));
     QCOMPARE(clock->text(QAccessible::Value), QStringLiteral("12:00"));
 
     QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.at(3000, 8000));
@@ -142,19 +142,21 @@ void AccessibilityTest::clockInSetModeIsSetLikeASlider()
     QTest::keyClick(&w, Qt::Key_Right);
     QCOMPARE(clock->text(QAccessible::Value), QStringLiteral("12:05"));
 
-    // Set by the screen reader, one step a mark; whatever it sends is read round the dial.
-    value->setCurrentValue(3);
+    // Set by the screen reader in minutes, to the nearest mark; whatever it sends is read
+    // round the dial.
+    value->setCurrentValue(16);
     QCOMPARE(w.Line1->X2, handEnd(w.dialCenterX, w.dialCenterY, w.minuteHandLength, 3).x);
     QCOMPARE(clock->text(QAccessible::Description),
              QStringLiteral("Show 12:15; the hands show 12:15."));
-    value->setCurrentValue(-1);
+    value->setCurrentValue(-5);
     QCOMPARE(clock->text(QAccessible::Value), QStringLiteral("11:55"));
     for (const QVariant& odd : {QVariant(qQNaN()), QVariant(QStringLiteral("soon"))}) {
         value->setCurrentValue(odd);
-        QCOMPARE(value->currentValue(), QVariant(143.0));
+        QCOMPARE(value->currentValue(), QVariant(715.0));
     }
     value->setCurrentValue(1e300);
-    QVERIFY(value->currentValue().toDouble() >= 0 && value->currentValue().toDouble() <= 143);
+    QVERIFY(value->currentValue().toDouble() >= 0 && value->currentValue().toDouble() <= 715);
+    QCOMPARE(int(value->currentValue().toDouble()) % 5, 0);
 }
 
 void AccessibilityTest::interfacesGoBeforeTheirControls()
