@@ -1,4 +1,4 @@
-// What keyboards and screen readers are offered: the clock, the eight options and the close
+// What keyboards and screen readers are offered: the clock, the nine options and the close
 // cross, in the order the keys go through them.
 #include "app/frmclock.h"
 
@@ -13,11 +13,15 @@ void frmclock::describeForScreenReaders()
     struct Option {
         Control *area, *marker, *caption, *button;
     };
-    const Option options[] = {
-        {lblRandom, shpRandom, lblRandom1, Image2},    {lblOrder, shpOrder, lblOrder1, Image3},
-        {lblHour, shpHour, lblHour1, Image1},          {lblHalf, shpHalf, lblHalf1, Image4},
-        {lblQuarter, shpQuarter, lblQuarter1, Image5}, {lbl5min, shp5min, lbl5min1, Image6},
-        {lblRead, shpRead, lblRead1, Image7},          {lblSet, shpSet, lblSet1, Image8}};
+    const Option options[] = {{lblRandom, shpRandom, lblRandom1, Image2},
+                              {lblOrder, shpOrder, lblOrder1, Image3},
+                              {lblHour, shpHour, lblHour1, Image1},
+                              {lblHalf, shpHalf, lblHalf1, Image4},
+                              {lblQuarter, shpQuarter, lblQuarter1, Image5},
+                              {lbl5min, shp5min, lbl5min1, Image6},
+                              {lbl1min, shp1min, lbl1min1, Image9},
+                              {lblRead, shpRead, lblRead1, Image7},
+                              {lblSet, shpSet, lblSet1, Image8}};
     panel().tabOrder = {lblClickMe};
     for (const Option& option : options) {
         option.area->accessibleRole = AccessibleRole::RadioButton;

@@ -89,6 +89,10 @@ void frmclock::bindControls()
         {"shpSet", &frmclock::shpSet},
         {"lblRead", &frmclock::lblRead},
         {"lblSet", &frmclock::lblSet},
+        {"Image9", &frmclock::Image9},
+        {"lbl1min1", &frmclock::lbl1min1},
+        {"shp1min", &frmclock::shp1min},
+        {"lbl1min", &frmclock::lbl1min},
     };
     for (const auto& [name, member] : members) {
         this->*member = panel().find(QLatin1String(name));
@@ -112,6 +116,8 @@ void frmclock::controlClick(Control& control)
         lblQuarter_Click();
     else if (&control == lbl5min)
         lbl5min_Click();
+    else if (&control == lbl1min)
+        lbl1min_Click();
     else if (&control == lblRead)
         lblRead_Click();
     else if (&control == lblSet)

@@ -58,6 +58,7 @@ public:
     Control *shpHour, *shpHalf, *shpQuarter, *shp5min;
     Control *lblHour, *lblHalf, *lblQuarter, *lbl5min, *Label3, *Label2;
     Control *Label5, *Image7, *Image8, *lblRead1, *lblSet1, *shpRead, *shpSet, *lblRead, *lblSet;
+    Control *Image9, *lbl1min1, *shp1min, *lbl1min;
 
     // ===================================================================================
     // Clock face: numerals, hands and digital readout              (clockface/)
@@ -116,6 +117,7 @@ public:
     void lblHalf_Click();
     void lblQuarter_Click();
     void lbl5min_Click();
+    void lbl1min_Click();
     void refreshClock();
     void clearPrecisionMarkers(); // hidePrecisionMarkers, then refreshClock
     void hidePrecisionMarkers();

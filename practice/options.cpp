@@ -46,6 +46,11 @@ void frmclock::lbl5min_Click()
     choosePrecision(shp5min, PrecisionMode::fiveMin, saying(phrasing(), Saying::FiveMinutes));
 }
 
+void frmclock::lbl1min_Click()
+{
+    choosePrecision(shp1min, PrecisionMode::oneMin, saying(phrasing(), Saying::OneMinute));
+}
+
 void frmclock::refreshClock()
 {
     sequenceStep = 1;
@@ -72,4 +77,5 @@ void frmclock::hidePrecisionMarkers()
     shpHalf->Visible = false;
     shpQuarter->Visible = false;
     shp5min->Visible = false;
+    shp1min->Visible = false;
 }

@@ -126,5 +126,10 @@
         <source>Show The Time</source>
         <translation>Muestra la hora</translation>
     </message>
+    <message>
+        <source>1 minute</source>
+        <extracomment>An option of Precision: every minute, the finest step.</extracomment>
+        <translation>1 minuto</translation>
+    </message>
 </context>
 </TS>

@@ -126,5 +126,10 @@
         <source>Show The Time</source>
         <translation>Montre l&apos;heure</translation>
     </message>
+    <message>
+        <source>1 minute</source>
+        <extracomment>An option of Precision: every minute, the finest step.</extracomment>
+        <translation>1 minute</translation>
+    </message>
 </context>
 </TS>
