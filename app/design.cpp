@@ -130,6 +130,17 @@ Control caption(const char* name, const QString& text, float top, float width,
                   buttonLeft + 120, buttonLeft + 1845 - 120);
 }
 
+// The minute marks: every fifth, at a numeral, stronger. Clock-face code puts them on the
+// dial and shows them where the hand is read to the minute.
+Control minuteMark(int minute)
+{
+    const QByteArray name = "lnMinute" + QByteArray::number(minute);
+    Control c = minute % 5 == 0 ? line(name.constData(), kBlack, 3)
+                                : line(name.constData(), QColor(112, 112, 112), 2);
+    c.Visible = false;
+    return c;
+}
+
 // Labels that fit their text take the size the text really has in the font found here.
 void fitLabels(Panel& panel)
 {
@@ -238,6 +249,8 @@ void frmclock::createControls()
     p.add(image("Image9", 8175));
     p.add(image("Image8", kPracticeTop + 600, kPracticeLeft));
     p.add(image("Image7", kPracticeTop, kPracticeLeft));
+    for (int minute = 0; minute < 60; ++minute)
+        p.add(minuteMark(minute));
     p.add(
         shape("shapeClock", ShapeKind::RoundedSquare, 960, 1800, 7200, 8685, kWhite, kMaroon, 16));
     p.setTopmost(p.add(closeBox(tr("Click to close program"))));

@@ -98,6 +98,10 @@ void frmclock::bindControls()
         this->*member = panel().find(QLatin1String(name));
         Q_ASSERT(this->*member);
     }
+    for (std::size_t minute = 0; minute < lnMinute.size(); ++minute) {
+        lnMinute[minute] = panel().find(QStringLiteral("lnMinute%1").arg(minute));
+        Q_ASSERT(lnMinute[minute]);
+    }
 }
 
 void frmclock::controlClick(Control& control)

@@ -11,6 +11,7 @@
 #include <QPointF>
 #include <QString>
 #include <QTimer>
+#include <array>
 #include <memory>
 
 class QScreen;
@@ -59,12 +60,16 @@ public:
     Control *lblHour, *lblHalf, *lblQuarter, *lbl5min, *Label3, *Label2;
     Control *Label5, *Image7, *Image8, *lblRead1, *lblSet1, *shpRead, *shpSet, *lblRead, *lblSet;
     Control *Image9, *lbl1min1, *shp1min, *lbl1min;
+    std::array<Control*, 60> lnMinute{}; // the minute marks, lnMinute[0] at the 12
 
     // ===================================================================================
     // Clock face: numerals, hands and digital readout              (clockface/)
-    //   numerals.cpp: layoutDial; hands.cpp: the hands; readout.cpp: showDigitalTime
+    //   numerals.cpp: layoutDial; hands.cpp: the hands; readout.cpp: showDigitalTime;
+    //   minutemarks.cpp: the minute marks
     // ===================================================================================
     void layoutDial();
+    void placeMinuteMarks();
+    void showMinuteMarks();
     void drawHourHand();
     void drawMinuteHand(); // moveMinuteHand, then showDigitalTime
     void moveMinuteHand();

@@ -23,6 +23,7 @@ void frmclock::choosePrecision(Control* marker, PrecisionMode mode, const QStrin
     clearPrecisionMarkers();
     marker->Visible = true;
     precisionMode = mode;
+    showMinuteMarks();
     speakText(confirmation);
 }
 

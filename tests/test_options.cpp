@@ -200,6 +200,9 @@ void OptionsTest::markersAlwaysMatchSettings()
                                                       {PrecisionMode::oneMin, "shp1min"}};
         QVERIFY(shown.contains(w.panel().find(order)));
         QVERIFY(shown.contains(w.panel().find(precision.value(w.precisionMode))));
+        // The minute marks come and go with "1 minute", all sixty together.
+        for (const Control* mark : w.lnMinute)
+            QCOMPARE(mark->Visible, w.precisionMode == PrecisionMode::oneMin);
     }
 }
 

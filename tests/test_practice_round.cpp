@@ -282,6 +282,7 @@ void PracticeRoundTest::setRoundToTheMinute()
     for (const Control* option : {w.lblOrder1, w.lbl1min1, w.lblSet1})
         QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(option));
     QVERIFY(w.shpOrder->Visible && w.shp1min->Visible && w.shpSet->Visible);
+    QVERIFY(w.lnMinute[7]->Visible);
     const double minute = w.minuteHandLength, hour = w.hourHandLength;
     log.events.clear();
 

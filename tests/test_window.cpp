@@ -26,6 +26,7 @@ private slots:
     void promptKeepsItsCentre();
     void pixels_data();
     void pixels();
+    void minuteMarksOnlyAtOneMinute();
     void numeralIsDrawnInsideItsBox();
 };
 
@@ -40,6 +41,8 @@ void WindowTest::designVisibility_data()
     QTest::newRow("half marker") << "shpHalf" << false;
     QTest::newRow("5 minute marker") << "shp5min" << false;
     QTest::newRow("1 minute marker") << "shp1min" << false;
+    QTest::newRow("minute mark at the 12") << "lnMinute0" << false;
+    QTest::newRow("minute mark before the 12") << "lnMinute59" << false;
     QTest::newRow("Read marker") << "shpRead" << true;
     QTest::newRow("Set marker") << "shpSet" << false;
     QTest::newRow("readout") << "lblDigital" << false;
@@ -281,6 +284,46 @@ void WindowTest::pixels()
                  qAbs(got.blue() - colour.b) <= 8,
              qPrintable(QStringLiteral("got %1").arg(got.name())));
     QCOMPARE(shot.pixelColor(2, shot.height() - 3), QColor(Qt::black));
+}
+
+// Choosing "1 minute" adds the marks and moves the marker dot, and nothing else; any other
+// precision afterwards gives back the dial exactly as it was.
+void WindowTest::minuteMarksOnlyAtOneMinute()
+{
+    ClockFixture fixture(3, 0);
+    frmclock& w = fixture.load();
+    w.lblQuarter_Click();
+    const QImage quarter = w.grab().toImage();
+    w.lbl1min_Click();
+    const QImage minute = w.grab().toImage();
+    w.lblQuarter_Click();
+    QCOMPARE(w.grab().toImage(), quarter);
+
+    const QPoint centre = fixture.at(w.dialCenterX, w.dialCenterY);
+    const double radius = fixture.at(w.dialCenterX + w.dialRadius, 0).x() - centre.x();
+    // The two dots, "1/4 Hour" and "1 minute", with the edge their smoothing spills over.
+    const QRect dots = QRect(fixture.at(8565, 6960), fixture.at(8685, 8415)).adjusted(-1, -1, 1, 1);
+    int changed = 0;
+    for (int y = 0; y < minute.height(); ++y)
+        for (int x = 0; x < minute.width(); ++x) {
+            if (minute.pixel(x, y) == quarter.pixel(x, y))
+                continue;
+            ++changed;
+            const double r = std::hypot(x - centre.x(), y - centre.y()) / radius;
+            // Between the numerals' glyphs (0.85) and the rim's inner edge (224 of 240
+            // pixels), or a marker dot.
+            QVERIFY2((r > 0.86 && r < 224 / 240.0) || dots.contains(x, y),
+                     qPrintable(QStringLiteral("%1, %2 at %3").arg(x).arg(y).arg(r)));
+        }
+    QVERIFY(changed > 60 * 8);
+    // A minute's mark grey, a numeral's mark black.
+    const auto markAt = [&](int minutes) {
+        const double angle = minutes * M_PI / 30, r = 0.9 * w.dialRadius;
+        return minute.pixelColor(fixture.at(float(w.dialCenterX + r * std::sin(angle)),
+                                            float(w.dialCenterY - r * std::cos(angle))));
+    };
+    QVERIFY2(qGray(markAt(7).rgb()) < 160, qPrintable(markAt(7).name()));
+    QVERIFY2(qGray(markAt(15).rgb()) < 40, qPrintable(markAt(15).name()));
 }
 
 void WindowTest::numeralIsDrawnInsideItsBox()
