@@ -1,8 +1,6 @@
-// What keyboards and screen readers are offered: the clock, the eight options, the grown-ups'
+// What keyboards and screen readers are offered: the clock, the nine options, the grown-ups'
 // settings and the close cross, in the order the keys go through them.
 #include "app/frmclock.h"
-
-#include <cmath>
 
 void frmclock::describeForScreenReaders()
 {
@@ -15,11 +13,15 @@ void frmclock::describeForScreenReaders()
     struct Option {
         Control *area, *marker, *caption, *button;
     };
-    const Option options[] = {
-        {lblRandom, shpRandom, lblRandom1, Image2},    {lblOrder, shpOrder, lblOrder1, Image3},
-        {lblHour, shpHour, lblHour1, Image1},          {lblHalf, shpHalf, lblHalf1, Image4},
-        {lblQuarter, shpQuarter, lblQuarter1, Image5}, {lbl5min, shp5min, lbl5min1, Image6},
-        {lblRead, shpRead, lblRead1, Image7},          {lblSet, shpSet, lblSet1, Image8}};
+    const Option options[] = {{lblRandom, shpRandom, lblRandom1, Image2},
+                              {lblOrder, shpOrder, lblOrder1, Image3},
+                              {lblHour, shpHour, lblHour1, Image1},
+                              {lblHalf, shpHalf, lblHalf1, Image4},
+                              {lblQuarter, shpQuarter, lblQuarter1, Image5},
+                              {lbl5min, shp5min, lbl5min1, Image6},
+                              {lbl1min, shp1min, lbl1min1, Image9},
+                              {lblRead, shpRead, lblRead1, Image7},
+                              {lblSet, shpSet, lblSet1, Image8}};
     panel().tabOrder = {lblClickMe};
     for (const Option& option : options) {
         option.area->accessibleRole = AccessibleRole::RadioButton;
@@ -54,7 +56,7 @@ QString frmclock::accessibleDescription(const Control& control) const
         // The time asked for is the question, not its answer: it may be read out.
         const QString hands = clockText(setHands);
         if (setTarget.pending)
-            return tr("Show %1; the hands show %2.").arg(clockText(setTarget.marks), hands);
+            return tr("Show %1; the hands show %2.").arg(clockText(setTarget.minutes), hands);
         return tr("The hands show %1.").arg(hands);
     }
     // While the child is asked, the readout is hidden and the answer must not be read out.
@@ -65,18 +67,21 @@ QString frmclock::accessibleDescription(const Control& control) const
     return {};
 }
 
-// In Set mode the clock is also a slider of the hands' time, one step a mark.
+// In Set mode the clock is also a slider of the hands' time in minutes from twelve, one step
+// a unit of the precision, so every precision reads the same scale.
 std::optional<FormView::Value> frmclock::accessibleValue(const Control& control) const
 {
     if (&control != lblClickMe || practiceMode != PracticeMode::set)
         return std::nullopt;
-    return Value{double(setHands), 0, kMarksRound - 1, 1, clockText(setHands)};
+    return Value{double(setHands), 0, kMinutesRound - 1,
+                 double(precisionRow(precisionMode).handUnit), clockText(setHands)};
 }
 
 void frmclock::setAccessibleValue(Control& control, double value)
 {
-    // Whatever number comes, it is read round the dial before it becomes a whole one.
-    if (&control == lblClickMe && practiceMode == PracticeMode::set && !isGliding() &&
-        std::isfinite(value))
-        putHandsAt(wrapMarks(static_cast<int>(std::lround(std::fmod(value, kMarksRound)))));
+    if (&control != lblClickMe || practiceMode != PracticeMode::set || isGliding())
+        return;
+    if (const std::optional<int> minutes =
+            minutesForValue(value, precisionRow(precisionMode).handUnit))
+        putHandsAt(*minutes);
 }

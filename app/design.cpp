@@ -56,9 +56,14 @@ Control shape(const char* name, ShapeKind kind, float l, float t, float w, float
     return c;
 }
 
-Control marker(const char* name, float top, bool visible)
+// The option column's buttons begin here; the marker dots lie just left of them and the
+// captions a little way in.
+constexpr float kColumnButtonLeft = 8745;
+
+Control marker(const char* name, float top, bool visible, float buttonLeft = kColumnButtonLeft)
 {
-    return shape(name, ShapeKind::Circle, 8565, top, 120, 120, kWhite, kWhite, 1, visible);
+    return shape(name, ShapeKind::Circle, buttonLeft - 180, top, 120, 120, kWhite, kWhite, 1,
+                 visible);
 }
 
 Control line(const char* name, QColor color, int width)
@@ -73,9 +78,9 @@ Control line(const char* name, QColor color, int width)
     return c;
 }
 
-Control image(const char* name, float top)
+Control image(const char* name, float top, float left = kColumnButtonLeft)
 {
-    Control c = placed(name, ControlKind::Image, 8745, top, 1845, 465);
+    Control c = placed(name, ControlKind::Image, left, top, 1845, 465);
     c.picture = QStringLiteral(":/pictures/button.png");
     return c;
 }
@@ -117,17 +122,33 @@ Control within(Control c, float left, float right)
 // Where a text may lie: under the dial, clear of the rounded ends of the option buttons, of
 // the close cross and of the panel's right edge.
 constexpr float kDialLeft = 960, kDialRight = 8160;
-constexpr float kButtonLeft = 8745 + 120, kButtonRight = 8745 + 1845 - 120;
 constexpr float kColumnLeft = kDialRight + 120, kPanelRight = 11175 - 120;
 constexpr float kCloseLeft = 10080 - 120;
 // The prompt on the dial stays between the numerals 9 and 3.
 constexpr float kNumeral9Right = 1830, kNumeral3Left = 7290;
 
-Control caption(const char* name, const QString& text, float top, float width)
+// Practice has no room left in the option column, below the precisions: it stands in the
+// corner above the dial, left of the readout, where the design has nothing.
+constexpr float kPracticeLeft = 420, kPracticeTop = 1170;
+constexpr float kReadoutLeft = 3315;
+
+Control caption(const char* name, const QString& text, float top, float width,
+                float buttonLeft = kColumnButtonLeft)
 {
-    return within(
-        label(name, text, 9180, top, width, 270, {kComic, 9.75, false}, kBlack, FitsCentred),
-        kButtonLeft, kButtonRight);
+    return within(label(name, text, buttonLeft + 435, top, width, 270, {kComic, 9.75, false},
+                        kBlack, FitsCentred),
+                  buttonLeft + 120, buttonLeft + 1845 - 120);
+}
+
+// The minute marks: every fifth, at a numeral, stronger. Clock-face code puts them on the
+// dial and shows them where the hand is read to the minute.
+Control minuteMark(int minute)
+{
+    const QByteArray name = "lnMinute" + QByteArray::number(minute);
+    Control c = minute % 5 == 0 ? line(name.constData(), kBlack, 3)
+                                : line(name.constData(), QColor(112, 112, 112), 2);
+    c.Visible = false;
+    return c;
 }
 
 // Labels that fit their text take the size the text really has in the font found here.
@@ -157,12 +178,13 @@ void frmclock::createControls(Panel& p)
                           "double-click it")));
     p.add(clickArea("lblRandom", 8745, 3390, 1530, 405));
     p.add(clickArea("lbl5min", 8745, 7530, 1455, 420));
+    p.add(clickArea("lbl1min", 8745, 8190, 1455, 420));
     p.add(clickArea("lblQuarter", 8745, 6825, 1470, 390));
     p.add(clickArea("lblHalf", 8745, 6135, 1590, 435));
     p.add(clickArea("lblHour", 8745, 5490, 1425, 420));
     p.add(clickArea("lblOrder", 8745, 3990, 1455, 465));
-    p.add(clickArea("lblRead", 8745, 9015, 1500, 420));
-    p.add(clickArea("lblSet", 8745, 9615, 1500, 420));
+    p.add(clickArea("lblRead", kPracticeLeft, kPracticeTop, 1500, 420));
+    p.add(clickArea("lblSet", kPracticeLeft, kPracticeTop + 600, 1500, 420));
     p.add(within(label("lblTop1", tr("Chimewise, Kid Safe and Completely Free."), 1320, 120, 7485,
                        495, {kComic, 18, false}, kWhite, Fits),
                  0, kCloseLeft));
@@ -199,6 +221,7 @@ void frmclock::createControls(Panel& p)
     p.add(marker("shpQuarter", 6960, true));
     p.add(marker("shpHour", 5610, false));
     p.add(marker("shp5min", 7635, false));
+    p.add(marker("shp1min", 8295, false));
     p.add(marker("shpOrder", 4110, false));
     p.add(
         within(label("Label10", tr("Precision"), 8700, 4995, 855, 270, small, kWhite, FitsCentred),
@@ -208,17 +231,20 @@ void frmclock::createControls(Panel& p)
         label("Label4", tr("Times Shown"), 8715, 2970, 1215, 270, small, kWhite, FitsCentred),
         kColumnLeft, kPanelRight));
     p.add(marker("shpRandom", 3510, true));
-    p.add(marker("shpRead", 9135, true));
-    p.add(marker("shpSet", 9735, false));
+    p.add(marker("shpRead", kPracticeTop + 120, true, kPracticeLeft));
+    p.add(marker("shpSet", kPracticeTop + 720, false, kPracticeLeft));
     //: The heading over the options Read (the clock shows a time, the child says it) and Set
     //: (the voice asks for a time, the child moves the hands).
-    p.add(within(label("Label5", tr("Practice"), 8730, 8520, 795, 270, small, kWhite, FitsCentred),
-                 kColumnLeft, kPanelRight));
+    p.add(within(label("Label5", tr("Practice"), kPracticeLeft - 15, kPracticeTop - 495, 795, 270,
+                       small, kWhite, FitsCentred),
+                 0, kReadoutLeft));
 
     //: An option of Practice: the child moves the hands to the time asked for.
-    p.add(caption("lblSet1", tr("Set"), 9735, 330));
+    p.add(caption("lblSet1", tr("Set"), kPracticeTop + 720, 330, kPracticeLeft));
     //: An option of Practice: the child reads the time the clock shows.
-    p.add(caption("lblRead1", tr("Read"), 9135, 480));
+    p.add(caption("lblRead1", tr("Read"), kPracticeTop + 120, 480, kPracticeLeft));
+    //: An option of Precision: every minute, the finest step.
+    p.add(caption("lbl1min1", tr("1 minute"), 8295, 780));
     p.add(caption("lbl5min1", tr("5 minute"), 7635, 780));
     p.add(caption("lblQuarter1", tr("1/4 Hour"), 6870, 825));
     p.add(caption("lblHalf1", tr("1/2 Hour"), 6255, 825));
@@ -233,8 +259,11 @@ void frmclock::createControls(Panel& p)
     p.add(image("Image3", 3990));
     p.add(image("Image2", 3390));
     p.add(image("Image1", 5490));
-    p.add(image("Image8", 9615));
-    p.add(image("Image7", 9015));
+    p.add(image("Image9", 8175));
+    p.add(image("Image8", kPracticeTop + 600, kPracticeLeft));
+    p.add(image("Image7", kPracticeTop, kPracticeLeft));
+    for (int minute = 0; minute < 60; ++minute)
+        p.add(minuteMark(minute));
     p.add(
         shape("shapeClock", ShapeKind::RoundedSquare, 960, 1800, 7200, 8685, kWhite, kMaroon, 16));
     p.setTopmost(p.add(closeBox(tr("Click to close program"))));

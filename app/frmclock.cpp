@@ -96,10 +96,18 @@ void frmclock::bindControls()
         {"lblRead", &frmclock::lblRead},
         {"lblSet", &frmclock::lblSet},
         {"imgSettings", &frmclock::imgSettings},
+        {"Image9", &frmclock::Image9},
+        {"lbl1min1", &frmclock::lbl1min1},
+        {"shp1min", &frmclock::shp1min},
+        {"lbl1min", &frmclock::lbl1min},
     };
     for (const auto& [name, member] : members) {
         this->*member = panel().find(QLatin1String(name));
         Q_ASSERT(this->*member);
+    }
+    for (std::size_t minute = 0; minute < lnMinute.size(); ++minute) {
+        lnMinute[minute] = panel().find(QStringLiteral("lnMinute%1").arg(minute));
+        Q_ASSERT(lnMinute[minute]);
     }
 }
 
@@ -119,6 +127,8 @@ void frmclock::controlClick(Control& control)
         lblQuarter_Click();
     else if (&control == lbl5min)
         lbl5min_Click();
+    else if (&control == lbl1min)
+        lbl1min_Click();
     else if (&control == lblRead)
         lblRead_Click();
     else if (&control == lblSet)

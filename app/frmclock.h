@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <array>
 #include <memory>
 
 class QScreen;
@@ -82,13 +83,18 @@ public:
     Control *shpHour, *shpHalf, *shpQuarter, *shp5min;
     Control *lblHour, *lblHalf, *lblQuarter, *lbl5min, *Label3, *Label2;
     Control *Label5, *Image7, *Image8, *lblRead1, *lblSet1, *shpRead, *shpSet, *lblRead, *lblSet;
+    Control *Image9, *lbl1min1, *shp1min, *lbl1min;
+    std::array<Control*, 60> lnMinute{}; // the minute marks, lnMinute[0] at the 12
 
     // ===================================================================================
     // Clock face: numerals, hands and digital readout              (clockface/)
-    //   numerals.cpp: layoutDial; hands.cpp: the hands; readout.cpp: showDigitalTime
+    //   numerals.cpp: layoutDial; hands.cpp: the hands; readout.cpp: showDigitalTime;
+    //   minutemarks.cpp: the minute marks
     // ===================================================================================
     void layoutDial();
     void showNumerals();
+    void placeMinuteMarks();
+    void showMinuteMarks();
     void drawHourHand();
     void drawMinuteHand(); // moveMinuteHand, then showDigitalTime
     void moveMinuteHand();
@@ -126,10 +132,12 @@ public:
     void stepHalfInOrder();
     void stepQuarterInOrder();
     void step5minInOrder();
+    void step1minInOrder();
     void stepHourRandom();
     void stepHalfRandom();
     void stepQuarterRandom();
     void step5minRandom();
+    void step1minRandom();
     void lblClickMe_MouseUp(int Button, int Shift, float X, float Y);
     QString promptText() const;
     void nextTime();
@@ -142,6 +150,7 @@ public:
     void lblHalf_Click();
     void lblQuarter_Click();
     void lbl5min_Click();
+    void lbl1min_Click();
     void refreshClock();
     void clearPrecisionMarkers(); // hidePrecisionMarkers, then refreshClock
     void hidePrecisionMarkers();
@@ -172,9 +181,9 @@ public:
     void checkHands();
     void sayHandsInWords();
     void endSetTarget();
-    void putHandsAt(int marks);
-    void showHandsAt(double position);
-    void glideHandsTo(int marks);
+    void putHandsAt(int minutes);
+    void showHandsAt(double minutes);
+    void glideHandsTo(int minutes);
     void glideStep();
     void finishGlide();
     bool isGliding() const { return glideTimer.isActive(); }
@@ -183,7 +192,7 @@ public:
     void prepareSetSounds();
 
     PracticeMode practiceMode = PracticeMode::read;
-    int setHands = 0; // the child's hands, in marks from twelve
+    int setHands = 0; // the child's hands, in minutes from twelve
     SetTarget setTarget;
 
 protected:

@@ -66,6 +66,7 @@ void frmclock::fixDialGeometry()
     Line2->X1 = dialCenterX;
     Line2->Y1 = dialCenterY;
     layoutDial();
+    placeMinuteMarks();
 }
 
 void frmclock::centerDialShapes()

@@ -71,6 +71,16 @@ TwipPoint numeralTopLeft(float centerX, float centerY, double ringRadius, double
             storedTwips((double(centerY) - ringRadius * std::sin(angle)) - double(halfHeight))};
 }
 
+TwipSegment minuteMarkEnds(float centerX, float centerY, float radius, int minute)
+{
+    // The numerals' glyphs reach about 0.85 of the radius from the centre, and the rim, 16
+    // pixels of the design's 240, begins at 0.93: the marks keep clear of both.
+    constexpr double kInner = 0.885, kOuter = 0.915;
+    const double mark = minute / 5.0;
+    return {handEnd(centerX, centerY, radius * kInner, mark),
+            handEnd(centerX, centerY, radius * kOuter, mark)};
+}
+
 QString digitalReadout(double shownHour, double shownMinuteMark)
 {
     // The mark comes from fractional arithmetic and may miss a whole number by a hair, so it

@@ -32,5 +32,12 @@ extern const std::array<double, 12> kNumeralNumerators;
 TwipPoint numeralTopLeft(float centerX, float centerY, double ringRadius, double numerator,
                          float width, float height);
 
+// The two ends of the mark of `minute` (0..59) on a dial of the given radius: a short stroke
+// pointing at the centre, in the ring between the numerals and the rim.
+struct TwipSegment {
+    TwipPoint inner, outer;
+};
+TwipSegment minuteMarkEnds(float centerX, float centerY, float radius, int minute);
+
 // "hh:mm" of the practice readout, e.g. "01:00", "12:15", "14:07".
 QString digitalReadout(double shownHour, double shownMinuteMark);

@@ -2,11 +2,11 @@
 // shorter way round, so the child sees how far off they were.
 #include "app/frmclock.h"
 
-void frmclock::glideHandsTo(int marks)
+void frmclock::glideHandsTo(int minutes)
 {
     glideFrom = setHands;
     glideSteps = 0;
-    setHands = marks;
+    setHands = minutes;
     glideTimer.start();
 }
 

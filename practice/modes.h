@@ -3,7 +3,7 @@
 // The practice's settings and the click cycle's state. The enumerators keep the names the
 // program has always used for them ("5min" cannot be an identifier, hence fiveMin).
 
-enum class PrecisionMode { hour, half, quarter, fiveMin };
+enum class PrecisionMode { hour, half, quarter, fiveMin, oneMin };
 
 enum class OrderMode { sequence, random };
 

@@ -23,6 +23,7 @@ void frmclock::choosePrecision(Control* marker, PrecisionMode mode, const QStrin
     clearPrecisionMarkers();
     marker->Visible = true;
     precisionMode = mode;
+    showMinuteMarks();
     speakText(confirmation);
 }
 
@@ -44,6 +45,11 @@ void frmclock::lblQuarter_Click()
 void frmclock::lbl5min_Click()
 {
     choosePrecision(shp5min, PrecisionMode::fiveMin, saying(phrasing(), Saying::FiveMinutes));
+}
+
+void frmclock::lbl1min_Click()
+{
+    choosePrecision(shp1min, PrecisionMode::oneMin, saying(phrasing(), Saying::OneMinute));
 }
 
 void frmclock::refreshClock()
@@ -72,4 +78,5 @@ void frmclock::hidePrecisionMarkers()
     shpHalf->Visible = false;
     shpQuarter->Visible = false;
     shp5min->Visible = false;
+    shp1min->Visible = false;
 }

@@ -12,22 +12,27 @@ enum class RandomRule {
     slotMarkHalfUp // the same, the mark rounded to a whole mark with halves upward
 };
 
-// One precision: how many times it offers per hour, and how it draws one at random. The
-// in-order cycle goes once round the dial, so it is 12 times as long as an hour's share.
+// One precision: how many times it offers per hour, how it draws one at random, and the
+// unit, in minutes, the minute hand is read and set in. Every precision but the finest reads
+// the hand to a whole five-minute mark, as the clock always has; the finest reads it to a
+// whole minute. The in-order cycle goes once round the dial, so it is 12 times as long as an
+// hour's share.
 struct PrecisionRow {
     PrecisionMode mode;
     int perHour;
     RandomRule random;
+    int handUnit;
 
     constexpr int cycleLength() const { return 12 * perHour; }
 };
 
 // Read by the steppers and by the tests alike, so a wrong row fails both.
-inline constexpr std::array<PrecisionRow, 4> kPrecisions{{
-    {PrecisionMode::hour, 1, RandomRule::wholeHour},
-    {PrecisionMode::half, 2, RandomRule::slot},
-    {PrecisionMode::quarter, 4, RandomRule::slot},
-    {PrecisionMode::fiveMin, 12, RandomRule::slotMarkHalfUp},
+inline constexpr std::array<PrecisionRow, 5> kPrecisions{{
+    {PrecisionMode::hour, 1, RandomRule::wholeHour, 5},
+    {PrecisionMode::half, 2, RandomRule::slot, 5},
+    {PrecisionMode::quarter, 4, RandomRule::slot, 5},
+    {PrecisionMode::fiveMin, 12, RandomRule::slotMarkHalfUp, 5},
+    {PrecisionMode::oneMin, 60, RandomRule::slot, 1},
 }};
 
 constexpr const PrecisionRow& precisionRow(PrecisionMode mode)
@@ -35,8 +40,12 @@ constexpr const PrecisionRow& precisionRow(PrecisionMode mode)
     return kPrecisions[std::size_t(mode)];
 }
 
-static_assert(precisionRow(PrecisionMode::hour).mode == PrecisionMode::hour &&
-                  precisionRow(PrecisionMode::half).mode == PrecisionMode::half &&
-                  precisionRow(PrecisionMode::quarter).mode == PrecisionMode::quarter &&
-                  precisionRow(PrecisionMode::fiveMin).mode == PrecisionMode::fiveMin,
+constexpr bool rowsInEnumOrder()
+{
+    for (std::size_t i = 0; i < kPrecisions.size(); ++i)
+        if (std::size_t(kPrecisions[i].mode) != i)
+            return false;
+    return true;
+}
+static_assert(rowsInEnumOrder(),
               "rows are looked up by position: keep them in the order of PrecisionMode");

@@ -7,11 +7,11 @@
 
 namespace
 {
-// The phrases of a time on whole marks; hour 0 is said as twelve.
-ComposedTime phrasesOf(const Phrasing& phrasing, int marks)
+// The phrases of a time in minutes from twelve; hour 0 is said as twelve.
+ComposedTime phrasesOf(const Phrasing& phrasing, int minutes)
 {
     const std::optional<ComposedTime> composed =
-        composeTimePhraseIn(phrasing, marks / 12, marks % 12);
+        composeMinutePhraseIn(phrasing, minutes / 60, minutes % 60);
     return composed ? *composed : ComposedTime{};
 }
 } // namespace
@@ -44,11 +44,12 @@ void frmclock::setClockClicked(int Button)
 void frmclock::askSetTarget()
 {
     play1Tic();
-    setTarget = SetTarget{marksOf(nextPracticeTime()), true, 0};
-    const ComposedTime target = phrasesOf(phrasing(), setTarget.marks);
+    setTarget =
+        SetTarget{minutesOf(nextPracticeTime(), precisionRow(precisionMode).handUnit), true, 0};
+    const ComposedTime target = phrasesOf(phrasing(), setTarget.minutes);
     timePhrase = target.timePhrase;
     altTimePhrase = target.altTimePhrase;
-    setCaption(*lblDigital, digitalReadout(setTarget.marks / 12, setTarget.marks % 12));
+    setCaption(*lblDigital, digitalReadout(setTarget.minutes / 60, (setTarget.minutes % 60) / 5.0));
     lblDigital->Visible = true;
     setCaption(*lblTop, promptText());
     speakText(phrasing().askReading(timePhrase));
@@ -71,7 +72,7 @@ void frmclock::checkHands()
         break;
     case Verdict::shown:
         setCaption(*lblTop, QString());
-        glideHandsTo(setTarget.marks); // says the time when the hands are there
+        glideHandsTo(setTarget.minutes); // says the time when the hands are there
         break;
     }
 }
@@ -80,7 +81,7 @@ void frmclock::checkHands()
 void frmclock::rephraseShownTime()
 {
     if (practiceMode == PracticeMode::set && setTarget.pending) {
-        const ComposedTime target = phrasesOf(phrasing(), setTarget.marks);
+        const ComposedTime target = phrasesOf(phrasing(), setTarget.minutes);
         timePhrase = target.timePhrase;
         altTimePhrase = target.altTimePhrase;
     } else if (!timePhrase.isEmpty()) {

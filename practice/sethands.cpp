@@ -1,5 +1,6 @@
 // The child's hands in Set mode: dragged with the mouse or a finger (Qt turns touches into
-// mouse events), stepped with the keys, always on whole marks.
+// mouse events), stepped with the keys, always on a whole unit of the precision: a mark, or
+// at the finest precision a minute.
 #include "app/frmclock.h"
 #include "clockface/dialmath.h"
 
@@ -44,8 +45,9 @@ void frmclock::lblClickMe_MouseMove(int Button, int /*Shift*/, float X, float Y)
         return;
     const double position =
         dialPositionAt({dialCenterX, dialCenterY}, {lblClickMe->Left + X, lblClickMe->Top + Y});
-    putHandsAt(setGesture.hand == Hand::minute ? minuteHandDraggedTo(setHands, position)
-                                               : hourHandDraggedTo(setHands, position));
+    putHandsAt(setGesture.hand == Hand::minute
+                   ? minuteHandDraggedTo(setHands, position, precisionRow(precisionMode).handUnit)
+                   : hourHandDraggedTo(setHands, position));
 }
 
 // The second click of a double click is the child's hurry, not a second answer.
@@ -57,29 +59,29 @@ void frmclock::lblClickMe_DblClick()
 
 bool frmclock::lblClickMe_KeyDown(int KeyCode, int /*Shift*/)
 {
-    const int step = handStepForKey(KeyCode);
+    const int step = handStepForKey(KeyCode, precisionRow(precisionMode).handUnit);
     if (practiceMode != PracticeMode::set || step == 0)
         return false;
     if (!isGliding())
-        putHandsAt(wrapMarks(setHands + step));
+        putHandsAt(wrapMinutes(setHands + step));
     return true;
 }
 
-// Each mark a hand lands on ticks softly.
-void frmclock::putHandsAt(int marks)
+// Each time a hand lands on ticks softly.
+void frmclock::putHandsAt(int minutes)
 {
-    if (marks == setHands)
+    if (minutes == setHands)
         return;
-    setHands = marks;
-    showHandsAt(marks);
+    setHands = minutes;
+    showHandsAt(minutes);
     playSoftTic();
 }
 
 // Hands only: in Set mode the readout shows the time asked for, not the hands'.
-void frmclock::showHandsAt(double position)
+void frmclock::showHandsAt(double minutes)
 {
-    shownHour = position / 12;
-    shownMinuteMark = std::fmod(position, 12);
+    shownHour = minutes / 60;
+    shownMinuteMark = std::fmod(minutes, 60) / 5;
     drawHourHand();
     moveMinuteHand();
     repaintPanel();

@@ -21,51 +21,67 @@ int nearestWhole(double x, int round)
     const int whole = static_cast<int>(std::lround(std::fmod(x, round)));
     return (whole % round + round) % round;
 }
+
+// How many units one five-minute mark holds: exactly 1.0 for a unit of five minutes, so
+// marks are rounded as they always were.
+double unitsPerMark(int handUnit)
+{
+    return 5.0 / handUnit;
+}
 } // namespace
 
-int wrapMarks(int marks)
+int wrapMinutes(int minutes)
 {
-    return (marks % kMarksRound + kMarksRound) % kMarksRound;
+    return (minutes % kMinutesRound + kMinutesRound) % kMinutesRound;
 }
 
-int marksOf(const ShownTime& time)
+int minutesOf(const ShownTime& time, int handUnit)
 {
     const int hour = static_cast<int>(std::floor(time.hour));
-    return wrapMarks(hour * 12 + static_cast<int>(std::lround(time.mark)));
+    const long units = std::lround(time.mark * unitsPerMark(handUnit));
+    return wrapMinutes(hour * 60 + static_cast<int>(units) * handUnit);
 }
 
-QString clockText(int marks)
+QString clockText(int minutes)
 {
-    const int wrapped = wrapMarks(marks);
-    const int hour = wrapped / 12 == 0 ? 12 : wrapped / 12;
-    return QStringLiteral("%1:%2").arg(hour).arg(wrapped % 12 * 5, 2, 10, QLatin1Char('0'));
+    const int wrapped = wrapMinutes(minutes);
+    const int hour = wrapped / 60 == 0 ? 12 : wrapped / 60;
+    return QStringLiteral("%1:%2").arg(hour).arg(wrapped % 60, 2, 10, QLatin1Char('0'));
 }
 
-int minuteHandDraggedTo(int marks, double position)
+std::optional<int> minutesForValue(double value, int handUnit)
 {
-    const int mark = nearestWhole(position, 12);
-    return wrapMarks(marks + shorterWay(marks % 12, mark, 12));
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const long units = std::lround(std::fmod(value, kMinutesRound) / handUnit);
+    return wrapMinutes(static_cast<int>(units) * handUnit);
 }
 
-int hourHandDraggedTo(int marks, double position)
+int minuteHandDraggedTo(int minutes, double position, int handUnit)
 {
-    const int mark = wrapMarks(marks) % 12;
-    return nearestWhole(position - mark / 12.0, 12) * 12 + mark;
+    const int landed = nearestWhole(position * unitsPerMark(handUnit), 60 / handUnit) * handUnit;
+    return wrapMinutes(minutes + shorterWay(wrapMinutes(minutes) % 60, landed, 60));
 }
 
-int handStepForKey(int key)
+int hourHandDraggedTo(int minutes, double position)
+{
+    const int minute = wrapMinutes(minutes) % 60;
+    return nearestWhole(position - minute / 60.0, 12) * 60 + minute;
+}
+
+int handStepForKey(int key, int handUnit)
 {
     switch (key) {
     case Qt::Key_Right:
     case Qt::Key_Up:
-        return 1;
+        return handUnit;
     case Qt::Key_Left:
     case Qt::Key_Down:
-        return -1;
+        return -handUnit;
     case Qt::Key_PageUp:
-        return 12;
+        return 60;
     case Qt::Key_PageDown:
-        return -12;
+        return -60;
     default:
         return 0;
     }
@@ -73,7 +89,7 @@ int handStepForKey(int key)
 
 Verdict judge(SetTarget& target, int hands)
 {
-    if (wrapMarks(hands) == target.marks) {
+    if (wrapMinutes(hands) == target.minutes) {
         target.pending = false;
         return Verdict::right;
     }
@@ -89,6 +105,6 @@ double glidePosition(int from, int to, double fraction)
 {
     const double t = std::clamp(fraction, 0.0, 1.0);
     const double eased = t * t * (3 - 2 * t);
-    const double position = from + shorterWay(from, to, kMarksRound) * eased;
-    return std::fmod(position + kMarksRound, kMarksRound);
+    const double position = from + shorterWay(from, to, kMinutesRound) * eased;
+    return std::fmod(position + kMinutesRound, kMinutesRound);
 }

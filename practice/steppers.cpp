@@ -17,6 +17,9 @@ void frmclock::advanceTime()
     case PrecisionMode::fiveMin:
         inOrder ? step5minInOrder() : step5minRandom();
         break;
+    case PrecisionMode::oneMin:
+        inOrder ? step1minInOrder() : step1minRandom();
+        break;
     }
 }
 
@@ -69,8 +72,10 @@ void frmclock::stepHourInOrder() { stepInOrder(PrecisionMode::hour); }
 void frmclock::stepHalfInOrder() { stepInOrder(PrecisionMode::half); }
 void frmclock::stepQuarterInOrder() { stepInOrder(PrecisionMode::quarter); }
 void frmclock::step5minInOrder() { stepInOrder(PrecisionMode::fiveMin); }
+void frmclock::step1minInOrder() { stepInOrder(PrecisionMode::oneMin); }
 void frmclock::stepHourRandom() { stepRandom(PrecisionMode::hour); }
 void frmclock::stepHalfRandom() { stepRandom(PrecisionMode::half); }
 void frmclock::stepQuarterRandom() { stepRandom(PrecisionMode::quarter); }
 void frmclock::step5minRandom() { stepRandom(PrecisionMode::fiveMin); }
+void frmclock::step1minRandom() { stepRandom(PrecisionMode::oneMin); }
 // clang-format on

@@ -14,8 +14,8 @@ struct ShownTime {
 
 // The sequenceStep-th time of the in-order cycle (1..N). Step N is twelve o'clock; steps
 // below k fall between twelve and one (whole part 0). The mark is 12 times the hour's
-// fraction, unrounded: for most 5-minute steps it misses the whole mark by a hair, and the
-// readers round it.
+// fraction, unrounded: for most 5-minute steps it misses the whole mark by a hair, and for
+// most 1-minute steps the whole minute, and the readers round it.
 ShownTime inOrderTime(const PrecisionRow& row, int sequenceStep);
 
 // The step after sequenceStep, back to 1 after the last time of the cycle.

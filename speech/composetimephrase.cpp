@@ -1,10 +1,13 @@
 #include "app/frmclock.h"
-#include "speech/lang/phrasing.h"
+#include "practice/practicetable.h"
+#include "speech/shownphrase.h"
 
+// The hand is read in the unit of the precision that put it there: a time of the finest
+// precision is a whole minute, and is said as one.
 void frmclock::composeTimePhrase()
 {
-    const std::optional<ComposedTime> composed =
-        composeTimePhraseIn(phrasing(), shownHour, shownMinuteMark);
+    const std::optional<ComposedTime> composed = composeShownTimeIn(
+        phrasing(), shownHour, shownMinuteMark, precisionRow(precisionMode).handUnit);
     if (!composed)
         return;
     shownHour = composed->shownHour;

@@ -32,7 +32,7 @@ QString outcome(const ClockFixture& fixture)
     const frmclock& w = *fixture.window;
     QStringList shown;
     for (const Control* c : {w.shpRandom, w.shpOrder, w.shpHour, w.shpHalf, w.shpQuarter, w.shp5min,
-                             w.shpRead, w.shpSet, w.lblDigital})
+                             w.shp1min, w.shpRead, w.shpSet, w.lblDigital})
         if (c->Visible)
             shown << c->name;
     const QString settings = QStringLiteral("%1 %2 %3")
@@ -62,6 +62,7 @@ void AccessibilityTest::eachControl_data()
     QTest::newRow("1/2 Hour") << "lblHalf" << radio << "1/2 Hour" << 0;
     QTest::newRow("1/4 Hour") << "lblQuarter" << radio << "1/4 Hour" << 1;
     QTest::newRow("5 minute") << "lbl5min" << radio << "5 minute" << 0;
+    QTest::newRow("1 minute") << "lbl1min" << radio << "1 minute" << 0;
     QTest::newRow("Read") << "lblRead" << radio << "Read" << 1;
     QTest::newRow("Set") << "lblSet" << radio << "Set" << 0;
     QTest::newRow("close") << "Picture1" << button << "Close" << -1;
@@ -80,7 +81,7 @@ void AccessibilityTest::eachControl()
     QAccessibleInterface* iface = interfaceUnder(byAction, target);
     QVERIFY(iface);
     QAccessibleInterface* root = iface->parent();
-    QCOMPARE(root->childCount(), 11);
+    QCOMPARE(root->childCount(), 12);
     QCOMPARE(root->child(root->indexOfChild(iface)), iface);
 
     QCOMPARE(int(iface->role()), role);
@@ -132,8 +133,8 @@ void AccessibilityTest::clockInSetModeIsSetLikeASlider()
     QAccessibleValueInterface* value = clock->valueInterface();
     QVERIFY(value);
     QCOMPARE(value->minimumValue(), QVariant(0.0));
-    QCOMPARE(value->maximumValue(), QVariant(143.0));
-    QCOMPARE(value->minimumStepSize(), QVariant(1.0));
+    QCOMPARE(value->maximumValue(), QVariant(719.0));
+    QCOMPARE(value->minimumStepSize(), QVariant(5.0));
     QCOMPARE(clock->text(QAccessible::Value), QStringLiteral("12:00"));
 
     QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.at(3000, 8000));
@@ -142,19 +143,29 @@ void AccessibilityTest::clockInSetModeIsSetLikeASlider()
     QTest::keyClick(&w, Qt::Key_Right);
     QCOMPARE(clock->text(QAccessible::Value), QStringLiteral("12:05"));
 
-    // Set by the screen reader, one step a mark; whatever it sends is read round the dial.
-    value->setCurrentValue(3);
+    // Set by the screen reader in minutes, to the nearest mark; whatever it sends is read
+    // round the dial.
+    value->setCurrentValue(16);
     QCOMPARE(w.Line1->X2, handEnd(w.dialCenterX, w.dialCenterY, w.minuteHandLength, 3).x);
     QCOMPARE(clock->text(QAccessible::Description),
              QStringLiteral("Show 12:15; the hands show 12:15."));
-    value->setCurrentValue(-1);
+    value->setCurrentValue(-5);
     QCOMPARE(clock->text(QAccessible::Value), QStringLiteral("11:55"));
     for (const QVariant& odd : {QVariant(qQNaN()), QVariant(QStringLiteral("soon"))}) {
         value->setCurrentValue(odd);
-        QCOMPARE(value->currentValue(), QVariant(143.0));
+        QCOMPARE(value->currentValue(), QVariant(715.0));
     }
     value->setCurrentValue(1e300);
-    QVERIFY(value->currentValue().toDouble() >= 0 && value->currentValue().toDouble() <= 143);
+    QVERIFY(value->currentValue().toDouble() >= 0 && value->currentValue().toDouble() <= 715);
+    QCOMPARE(int(value->currentValue().toDouble()) % 5, 0);
+
+    // At 1 minute the same scale, one step a minute.
+    QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(w.lbl1min1));
+    QCOMPARE(value->minimumStepSize(), QVariant(1.0));
+    value->setCurrentValue(187);
+    QCOMPARE(clock->text(QAccessible::Value), QStringLiteral("3:07"));
+    w.lblClickMe_KeyDown(Qt::Key_Left, 0);
+    QCOMPARE(clock->text(QAccessible::Value), QStringLiteral("3:06"));
 }
 
 void AccessibilityTest::interfacesGoBeforeTheirControls()

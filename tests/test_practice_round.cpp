@@ -1,6 +1,7 @@
 // A whole round played on the real window, once with the mouse (the pointer goes where a
 // child's would, at the pixels of the option captions and of the clock) and once with the
-// keyboard alone; then a round of setting the clock, with mouse, finger and keys.
+// keyboard alone; then rounds of setting the clock, with mouse, finger and keys, to the mark
+// and to the minute.
 #include "clockface/dialmath.h"
 #include "tests/support/clockfixture.h"
 
@@ -13,6 +14,7 @@ private slots:
     void wholeRound();
     void wholeRoundByKeyboard();
     void setRound();
+    void setRoundToTheMinute();
 };
 
 namespace
@@ -267,6 +269,49 @@ void PracticeRoundTest::setRound()
     QCOMPARE(w.Label1->Caption, readRightClick);
     QVERIFY(w.lblDigital->Visible);
     QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:00"));
+}
+
+// In German, whose readings say every minute.
+void PracticeRoundTest::setRoundToTheMinute()
+{
+    ClockFixture fixture(9, 41);
+    frmclock& w = *fixture.window;
+    w.language = Language::German;
+    fixture.load();
+    SoundLog& log = fixture.fakes.sounds;
+    for (const Control* option : {w.lblOrder1, w.lbl1min1, w.lblSet1})
+        QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(option));
+    QVERIFY(w.shpOrder->Visible && w.shp1min->Visible && w.shpSet->Visible);
+    QVERIFY(w.lnMinute[7]->Visible);
+    const double minute = w.minuteHandLength, hour = w.hourHandLength;
+    log.events.clear();
+
+    // One minute a key; the hour hand geared to it.
+    const QPoint face = fixture.at(3000, 8000);
+    QTest::mouseClick(&w, Qt::LeftButton, {}, face);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:Stell die Uhr auf zwölf Uhr eins"));
+    QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:01"));
+    QTest::keyClick(&w, Qt::Key_Right);
+    QVERIFY(handAt(w, w.Line1, minute, 0.2) && handAt(w, w.Line2, hour, 1 / 60.0));
+    QTest::keyClick(&w, Qt::Key_Space);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:Ja, das ist zwölf Uhr eins"));
+
+    // A drag lands on the nearest minute, 2.15 minutes on 2; Page Up makes it 1:02, and
+    // twice wrong the hands glide back to 12:02.
+    QTest::keyClick(&w, Qt::Key_Return);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:Stell die Uhr auf zwölf Uhr zwei"));
+    log.events.clear();
+    dragRound(fixture, 2800, 0.2, 0.43);
+    QCOMPARE(log.events, QStringList({"wave:sounds\\softtic.wav"}));
+    QVERIFY(handAt(w, w.Line1, minute, 0.4) && handAt(w, w.Line2, hour, 2 / 60.0));
+    QTest::keyClick(&w, Qt::Key_PageUp);
+    QTest::keyClick(&w, Qt::Key_Space);
+    QCOMPARE(log.events.last(),
+             QStringLiteral("speak:Das ist ein Uhr zwei, versuch es noch einmal"));
+    QTest::keyClick(&w, Qt::Key_Space);
+    QTRY_VERIFY(!w.isGliding());
+    QVERIFY(handAt(w, w.Line1, minute, 0.4) && handAt(w, w.Line2, hour, 2 / 60.0));
+    QCOMPARE(log.events.last(), QStringLiteral("speak:So sieht zwölf Uhr zwei aus"));
 }
 
 QTEST_MAIN(PracticeRoundTest)

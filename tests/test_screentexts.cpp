@@ -86,9 +86,9 @@ void ScreenTextsTest::eachLanguageIsFound()
 void ScreenTextsTest::everyTextInsideItsRoom_data()
 {
     // Where each text may lie, in panel twips: the banner left of the close cross, the
-    // prompt on the dial's white face, the headings right of the dial, the option captions
-    // on their buttons clear of the rounded ends, the version under the dial. The wrapped
-    // instructions (left 0) keep to their own box.
+    // prompt on the dial's white face, the headings right of the dial (Practice's left of the
+    // readout), the option captions on their buttons clear of the rounded ends, the version
+    // under the dial. The wrapped instructions (left 0) keep to their own box.
     QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("control");
     QTest::addColumn<float>("left");
@@ -101,9 +101,9 @@ void ScreenTextsTest::everyTextInsideItsRoom_data()
         {"lblTop1", 0, 10080},        {"Label1", 0, 11175},      {"lblTop", 1200, 7920},
         {"Label4", 8160, 11175},      {"Label10", 8160, 11175},  {"lblRandom1", 8865, 10470},
         {"lblOrder1", 8865, 10470},   {"lblHour1", 8865, 10470}, {"lblHalf1", 8865, 10470},
-        {"lblQuarter1", 8865, 10470}, {"lbl5min1", 8865, 10470}, {"Label3", 960, 8160},
-        {"Label5", 8160, 11175},      {"lblRead1", 8865, 10470}, {"lblSet1", 8865, 10470},
-        {"lblClickTheGreen", 0, 0}};
+        {"lblQuarter1", 8865, 10470}, {"lbl5min1", 8865, 10470}, {"lbl1min1", 8865, 10470},
+        {"Label3", 960, 8160},        {"Label5", 0, 3315},       {"lblRead1", 540, 2145},
+        {"lblSet1", 540, 2145},       {"lblClickTheGreen", 0, 0}};
     for (Language language : kLanguages)
         for (const Room& room : rooms)
             QTest::addRow("%s %s", qPrintable(languageCode(language)), room.control)

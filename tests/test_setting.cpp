@@ -1,6 +1,7 @@
 // The rules of setting the clock, without a window: where a pointer is on the dial, which
 // hand it takes, where a dragged or stepped hand lands, the verdicts and the glide. Every
-// expected value is worked by hand; times are in marks from twelve (3:15 is 3 * 12 + 3).
+// expected value is worked by hand; times are in minutes from twelve (3:15 is 195), the hand
+// stepped in five-minute marks (unit 5) or, at the finest precision, minutes (unit 1).
 #include "clockface/handdrag.h"
 #include "practice/setting.h"
 
@@ -95,28 +96,37 @@ void SettingTest::minuteHandDragged_data()
 {
     QTest::addColumn<int>("hands");
     QTest::addColumn<double>("position");
+    QTest::addColumn<int>("unit");
     QTest::addColumn<int>("expected");
-    QTest::newRow("3:00 to the 3") << 36 << 3.0 << 39;
-    QTest::newRow("nearest mark below") << 36 << 2.4 << 38;
-    QTest::newRow("nearest mark above") << 36 << 2.6 << 39;
-    QTest::newRow("2:55 on past the 12 is 3:00") << 35 << 0.2 << 36;
-    QTest::newRow("3:00 back past the 12 is 2:55") << 36 << 11.3 << 35;
-    QTest::newRow("3:00 near the 12 stays") << 36 << 11.8 << 36;
-    QTest::newRow("11:55 on past the 12 is 12:00") << 143 << 0.0 << 0;
-    QTest::newRow("12:00 back past the 12 is 11:55") << 0 << 11.0 << 143;
-    QTest::newRow("3:50 on past the 12 to 4:10") << 46 << 2.0 << 50;
-    QTest::newRow("3:10 back past the 12 to 2:45") << 38 << 9.0 << 33;
-    QTest::newRow("half a turn goes on") << 36 << 6.0 << 42;
-    QTest::newRow("a position past a turn") << 36 << 15.0 << 39;
-    QTest::newRow("a position below zero") << 36 << -1.0 << 35;
+    QTest::newRow("3:00 to the 3") << 180 << 3.0 << 5 << 195;
+    QTest::newRow("nearest mark below") << 180 << 2.4 << 5 << 190;
+    QTest::newRow("nearest mark above") << 180 << 2.6 << 5 << 195;
+    QTest::newRow("2:55 on past the 12 is 3:00") << 175 << 0.2 << 5 << 180;
+    QTest::newRow("3:00 back past the 12 is 2:55") << 180 << 11.3 << 5 << 175;
+    QTest::newRow("3:00 near the 12 stays") << 180 << 11.8 << 5 << 180;
+    QTest::newRow("11:55 on past the 12 is 12:00") << 715 << 0.0 << 5 << 0;
+    QTest::newRow("12:00 back past the 12 is 11:55") << 0 << 11.0 << 5 << 715;
+    QTest::newRow("3:50 on past the 12 to 4:10") << 230 << 2.0 << 5 << 250;
+    QTest::newRow("3:10 back past the 12 to 2:45") << 190 << 9.0 << 5 << 165;
+    QTest::newRow("half a turn goes on") << 180 << 6.0 << 5 << 210;
+    QTest::newRow("a position past a turn") << 180 << 15.0 << 5 << 195;
+    QTest::newRow("a position below zero") << 180 << -1.0 << 5 << 175;
+    // To the minute: 2.4 marks is 12 minutes, 1.5 is 7.5 and 1.28 is 6.4.
+    QTest::newRow("1 min: 3:00 to 2.4 is 3:12") << 180 << 2.4 << 1 << 192;
+    QTest::newRow("1 min: nearest minute above") << 180 << 1.5 << 1 << 188;
+    QTest::newRow("1 min: nearest minute below") << 180 << 1.28 << 1 << 186;
+    QTest::newRow("1 min: 3:59 on past the 12 is 4:01") << 239 << 0.2 << 1 << 241;
+    QTest::newRow("1 min: 12:01 back past the 12 is 11:59") << 1 << 11.8 << 1 << 719;
+    QTest::newRow("1 min: near the 12 is the hour") << 187 << 11.95 << 1 << 180;
 }
 
 void SettingTest::minuteHandDragged()
 {
     QFETCH(int, hands);
     QFETCH(double, position);
+    QFETCH(int, unit);
     QFETCH(int, expected);
-    QCOMPARE(minuteHandDraggedTo(hands, position), expected);
+    QCOMPARE(minuteHandDraggedTo(hands, position, unit), expected);
 }
 
 void SettingTest::hourHandDragged_data()
@@ -124,12 +134,14 @@ void SettingTest::hourHandDragged_data()
     QTest::addColumn<int>("hands");
     QTest::addColumn<double>("position");
     QTest::addColumn<int>("expected");
-    QTest::newRow("3:15 to where 5:15 stands") << 39 << 5.25 << 63;
-    QTest::newRow("3:30 to 7.4 is 7:30") << 42 << 7.4 << 90;
-    QTest::newRow("3:55 to the 12 is 11:55") << 47 << 0.0 << 143;
-    QTest::newRow("3:00 near the 12 is 12:00") << 36 << 11.7 << 0;
-    QTest::newRow("12:45 to 1.8 is 1:45") << 9 << 1.8 << 21;
-    QTest::newRow("minutes kept, hour wraps") << 141 << 13.2 << 9;
+    QTest::newRow("3:15 to where 5:15 stands") << 195 << 5.25 << 315;
+    QTest::newRow("3:30 to 7.4 is 7:30") << 210 << 7.4 << 450;
+    QTest::newRow("3:55 to the 12 is 11:55") << 235 << 0.0 << 715;
+    QTest::newRow("3:00 near the 12 is 12:00") << 180 << 11.7 << 0;
+    QTest::newRow("12:45 to 1.8 is 1:45") << 45 << 1.8 << 105;
+    QTest::newRow("minutes kept, hour wraps") << 705 << 13.2 << 45;
+    // 3:07 stands at 3.1167: 5.0 is nearer to 5:07 (5.1167) than to 4:07.
+    QTest::newRow("3:07 to 5.0 is 5:07") << 187 << 5.0 << 307;
 }
 
 void SettingTest::hourHandDragged()
@@ -143,24 +155,30 @@ void SettingTest::hourHandDragged()
 void SettingTest::keySteps_data()
 {
     QTest::addColumn<int>("key");
+    QTest::addColumn<int>("unit");
     QTest::addColumn<int>("hands");
     QTest::addColumn<int>("expected");
-    QTest::newRow("Right from 11:55") << int(Qt::Key_Right) << 143 << 0;
-    QTest::newRow("Up from 3:00") << int(Qt::Key_Up) << 36 << 37;
-    QTest::newRow("Left from 12:00") << int(Qt::Key_Left) << 0 << 143;
-    QTest::newRow("Down from 3:00") << int(Qt::Key_Down) << 36 << 35;
-    QTest::newRow("Page Up from 11:30") << int(Qt::Key_PageUp) << 138 << 6;
-    QTest::newRow("Page Down from 12:30") << int(Qt::Key_PageDown) << 6 << 138;
-    QTest::newRow("Space is no step") << int(Qt::Key_Space) << 36 << 36;
-    QTest::newRow("Tab is no step") << int(Qt::Key_Tab) << 36 << 36;
+    QTest::newRow("Right from 11:55") << int(Qt::Key_Right) << 5 << 715 << 0;
+    QTest::newRow("Up from 3:00") << int(Qt::Key_Up) << 5 << 180 << 185;
+    QTest::newRow("Left from 12:00") << int(Qt::Key_Left) << 5 << 0 << 715;
+    QTest::newRow("Down from 3:00") << int(Qt::Key_Down) << 5 << 180 << 175;
+    QTest::newRow("Page Up from 11:30") << int(Qt::Key_PageUp) << 5 << 690 << 30;
+    QTest::newRow("Page Down from 12:30") << int(Qt::Key_PageDown) << 5 << 30 << 690;
+    QTest::newRow("Space is no step") << int(Qt::Key_Space) << 5 << 180 << 180;
+    QTest::newRow("Tab is no step") << int(Qt::Key_Tab) << 5 << 180 << 180;
+    QTest::newRow("1 min: Right from 11:59") << int(Qt::Key_Right) << 1 << 719 << 0;
+    QTest::newRow("1 min: Down from 3:00") << int(Qt::Key_Down) << 1 << 180 << 179;
+    QTest::newRow("1 min: Page Up from 11:07") << int(Qt::Key_PageUp) << 1 << 667 << 7;
+    QTest::newRow("1 min: Page Down from 12:59") << int(Qt::Key_PageDown) << 1 << 59 << 719;
 }
 
 void SettingTest::keySteps()
 {
     QFETCH(int, key);
+    QFETCH(int, unit);
     QFETCH(int, hands);
     QFETCH(int, expected);
-    QCOMPARE(wrapMarks(hands + handStepForKey(key)), expected);
+    QCOMPARE(wrapMinutes(hands + handStepForKey(key, unit)), expected);
 }
 
 void SettingTest::verdicts_data()
@@ -168,12 +186,13 @@ void SettingTest::verdicts_data()
     QTest::addColumn<int>("target");
     QTest::addColumn<QList<int>>("answers");
     QTest::addColumn<QString>("verdicts");
-    QTest::newRow("right at once") << 39 << QList<int>{39} << "right";
-    QTest::newRow("wrong, then right") << 39 << QList<int>{36, 39} << "wrong right";
-    QTest::newRow("wrong twice, the same") << 39 << QList<int>{36, 36} << "wrong shown";
-    QTest::newRow("wrong twice, different") << 39 << QList<int>{36, 40} << "wrong shown";
-    QTest::newRow("an hour out is wrong") << 39 << QList<int>{51, 27} << "wrong shown";
-    QTest::newRow("twelve is twelve") << 0 << QList<int>{144} << "right";
+    QTest::newRow("right at once") << 195 << QList<int>{195} << "right";
+    QTest::newRow("wrong, then right") << 195 << QList<int>{180, 195} << "wrong right";
+    QTest::newRow("wrong twice, the same") << 195 << QList<int>{180, 180} << "wrong shown";
+    QTest::newRow("wrong twice, different") << 195 << QList<int>{180, 200} << "wrong shown";
+    QTest::newRow("an hour out is wrong") << 195 << QList<int>{255, 135} << "wrong shown";
+    QTest::newRow("a minute out is wrong") << 187 << QList<int>{186, 188} << "wrong shown";
+    QTest::newRow("twelve is twelve") << 0 << QList<int>{720} << "right";
 }
 
 void SettingTest::verdicts()
@@ -207,15 +226,16 @@ void SettingTest::glide_data()
     QTest::addColumn<int>("to");
     QTest::addColumn<double>("fraction");
     QTest::addColumn<double>("position");
-    QTest::newRow("start") << 36 << 39 << 0.0 << 36.0;
-    QTest::newRow("half way") << 36 << 39 << 0.5 << 37.5;
-    QTest::newRow("a quarter of the time, slow at first") << 0 << 8 << 0.25 << 1.25;
-    QTest::newRow("end") << 36 << 39 << 1.0 << 39.0;
-    QTest::newRow("11:55 to 12:05 passes 12:00") << 143 << 1 << 0.5 << 0.0;
-    QTest::newRow("12:05 to 11:55 passes 12:00") << 1 << 143 << 0.5 << 0.0;
-    QTest::newRow("12:00 to 11:30 goes back") << 0 << 138 << 0.5 << 141.0;
-    QTest::newRow("ends on the target round the 12") << 140 << 4 << 1.0 << 4.0;
-    QTest::newRow("past the end stays at the target") << 140 << 4 << 1.5 << 4.0;
+    QTest::newRow("start") << 180 << 195 << 0.0 << 180.0;
+    QTest::newRow("half way") << 180 << 195 << 0.5 << 187.5;
+    QTest::newRow("a quarter of the time, slow at first") << 0 << 40 << 0.25 << 6.25;
+    QTest::newRow("end") << 180 << 195 << 1.0 << 195.0;
+    QTest::newRow("11:55 to 12:05 passes 12:00") << 715 << 5 << 0.5 << 0.0;
+    QTest::newRow("12:05 to 11:55 passes 12:00") << 5 << 715 << 0.5 << 0.0;
+    QTest::newRow("12:00 to 11:30 goes back") << 0 << 690 << 0.5 << 705.0;
+    QTest::newRow("ends on the target round the 12") << 700 << 20 << 1.0 << 20.0;
+    QTest::newRow("past the end stays at the target") << 700 << 20 << 1.5 << 20.0;
+    QTest::newRow("11:59 to 12:01 passes 12:00") << 719 << 1 << 0.5 << 0.0;
 }
 
 void SettingTest::glide()
@@ -231,25 +251,31 @@ void SettingTest::practiceTimeOnMarks_data()
 {
     QTest::addColumn<double>("hour");
     QTest::addColumn<double>("mark");
-    QTest::addColumn<int>("marks");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("minutes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("12 o'clock as 12") << 12.0 << 0.0 << 0 << "12:00";
-    QTest::newRow("12 o'clock as 0") << 0.0 << 0.0 << 0 << "12:00";
-    QTest::newRow("12:15 as 0.25") << 0.25 << 3.0 << 3 << "12:15";
-    QTest::newRow("3:15, mark a hair low") << 3.25 << 2.9999999 << 39 << "3:15";
-    QTest::newRow("3:15, mark a hair high") << 3.25 << 3.0000001 << 39 << "3:15";
-    QTest::newRow("11:55") << 143 / 12.0 << 10.9999999 << 143 << "11:55";
-    QTest::newRow("1:05") << 13 / 12.0 << 1.0 << 13 << "1:05";
+    QTest::newRow("12 o'clock as 12") << 12.0 << 0.0 << 5 << 0 << "12:00";
+    QTest::newRow("12 o'clock as 0") << 0.0 << 0.0 << 5 << 0 << "12:00";
+    QTest::newRow("12:15 as 0.25") << 0.25 << 3.0 << 5 << 15 << "12:15";
+    QTest::newRow("3:15, mark a hair low") << 3.25 << 2.9999999 << 5 << 195 << "3:15";
+    QTest::newRow("3:15, mark a hair high") << 3.25 << 3.0000001 << 5 << 195 << "3:15";
+    QTest::newRow("11:55") << 143 / 12.0 << 10.9999999 << 5 << 715 << "11:55";
+    QTest::newRow("1:05") << 13 / 12.0 << 1.0 << 5 << 65 << "1:05";
+    // The in-order 7:07 and 1:01, a hair below the minute.
+    QTest::newRow("1 min: 7:07") << 7.116666666666666 << 1.399999999999995 << 1 << 427 << "7:07";
+    QTest::newRow("1 min: 1:01") << 1.0166666666666666 << 0.1999999999999993 << 1 << 61 << "1:01";
+    QTest::newRow("1 min: 11:59") << 11.983333333333333 << 11.79999999999999 << 1 << 719 << "11:59";
 }
 
 void SettingTest::practiceTimeOnMarks()
 {
     QFETCH(double, hour);
     QFETCH(double, mark);
-    QFETCH(int, marks);
+    QFETCH(int, unit);
+    QFETCH(int, minutes);
     QFETCH(QString, text);
-    QCOMPARE(marksOf({hour, mark}), marks);
-    QCOMPARE(clockText(marks), text);
+    QCOMPARE(minutesOf({hour, mark}, unit), minutes);
+    QCOMPARE(clockText(minutes), text);
 }
 
 QTEST_APPLESS_MAIN(SettingTest)

@@ -58,10 +58,11 @@ void TestStepping::addPrecisionRows()
     QTest::newRow("half") << PrecisionMode::half << 24 << 30 << 0;
     QTest::newRow("quarter") << PrecisionMode::quarter << 48 << 15 << 0;
     QTest::newRow("5min") << PrecisionMode::fiveMin << 144 << 5 << 0;
+    QTest::newRow("1min") << PrecisionMode::oneMin << 720 << 1 << 0;
 }
 
 // One lap from a reset (step 1) through the wrap and one step beyond. The readout must be
-// an exact five-minute value even where the stored mark is a hair off.
+// an exact five-minute value, or minute, even where the stored mark is a hair off.
 void TestStepping::inOrderLap_data()
 {
     QTest::addColumn<PrecisionMode>("mode");
@@ -78,6 +79,11 @@ void TestStepping::inOrderLap_data()
     QTest::newRow("5min") << PrecisionMode::fiveMin << 144
                           << Checkpoints{{1, "12:05"},  {7, "12:35"},   {13, "01:05"},
                                          {71, "05:55"}, {144, "12:00"}, {145, "12:05"}};
+    // 1:01 and 7:07 are a hair below the minute before rounding.
+    QTest::newRow("1min") << PrecisionMode::oneMin << 720
+                          << Checkpoints{{1, "12:01"},   {59, "12:59"},  {60, "01:00"},
+                                         {61, "01:01"},  {427, "07:07"}, {719, "11:59"},
+                                         {720, "12:00"}, {721, "12:01"}};
 }
 
 void TestStepping::inOrderLap()
@@ -119,6 +125,8 @@ void TestStepping::sequenceWrap_data()
     QTest::newRow("quarter, last wraps") << PrecisionMode::quarter << 48 << 1;
     QTest::newRow("5min, before last") << PrecisionMode::fiveMin << 143 << 144;
     QTest::newRow("5min, last wraps") << PrecisionMode::fiveMin << 144 << 1;
+    QTest::newRow("1min, before last") << PrecisionMode::oneMin << 719 << 720;
+    QTest::newRow("1min, last wraps") << PrecisionMode::oneMin << 720 << 1;
     // A step left over from a longer cycle starts the shorter one again.
     QTest::newRow("left over from 5min into hour") << PrecisionMode::hour << 100 << 1;
     QTest::newRow("largest int") << PrecisionMode::fiveMin << std::numeric_limits<int>::max() << 1;
@@ -144,6 +152,7 @@ void TestStepping::randomWorkedDraws_data()
 
     const PrecisionMode hour = PrecisionMode::hour, half = PrecisionMode::half;
     const PrecisionMode quarter = PrecisionMode::quarter, fiveMin = PrecisionMode::fiveMin;
+    const PrecisionMode oneMin = PrecisionMode::oneMin;
     QTest::newRow("hour, r = 0") << hour << 0.f << 1.0 << 0.0 << "01:00";
     QTest::newRow("hour, r = 0.5") << hour << 0.5f << 7.0 << 0.0 << "07:00";
     QTest::newRow("hour, largest r") << hour << kLargestDraw << 12.0 << 0.0 << "12:00";
@@ -158,6 +167,12 @@ void TestStepping::randomWorkedDraws_data()
     // 12 * (143/12 - 11) is 10.999999999999993 before rounding.
     QTest::newRow("5min, largest r")
         << fiveMin << kLargestDraw << 11.916666666666666 << 11.0 << "11:55";
+    // At 1 minute the mark is kept as it comes, a hair off the minute; the readers round it.
+    QTest::newRow("1min, r = 0") << oneMin << 0.f << 0.0 << 0.0 << "12:00";
+    QTest::newRow("1min, r = 0.3, a hair over")
+        << oneMin << 0.3f << 3.6 << 7.200000000000001 << "03:36";
+    QTest::newRow("1min, largest r, a hair under")
+        << oneMin << kLargestDraw << 11.983333333333333 << 11.79999999999999 << "11:59";
 }
 
 void TestStepping::randomWorkedDraws()
@@ -204,7 +219,8 @@ void TestStepping::roundingHalfUp()
 
 // Each slot j begins at the draw j / N. The float just below that boundary belongs to the
 // slot before, the first float at or above it to slot j; worked out here in long double.
-// Every slot's mark must be whole, including the 5-minute ones that need rounding.
+// Every slot's mark must be whole, including the 5-minute ones that need rounding; at
+// 1 minute it is the slot's minute, to a hair.
 void TestStepping::randomSlotBoundaries_data()
 {
     addPrecisionRows();
@@ -231,7 +247,11 @@ void TestStepping::randomSlotBoundaries()
                  slotReadout(firstMinutes, minutesPerSlot, j - 1));
         QCOMPARE(digitalReadout(after.hour, after.mark),
                  slotReadout(firstMinutes, minutesPerSlot, j));
-        QVERIFY2(after.mark == (j * minutesPerSlot) % 60 / 5, qPrintable(QString::number(j)));
+        const int minute = (j * minutesPerSlot) % 60;
+        if (minutesPerSlot % 5 == 0)
+            QVERIFY2(after.mark == minute / 5, qPrintable(QString::number(j)));
+        else
+            QVERIFY2(std::fabs(after.mark * 5 - minute) < 1e-9, qPrintable(QString::number(j)));
     }
 }
 
@@ -257,8 +277,11 @@ void TestStepping::manyRandomDraws()
         const ShownTime shown = randomTime(precisionRow(mode), r);
 
         QVERIFY(shown.hour >= lowestHour && shown.hour < lowestHour + 12);
-        QVERIFY(shown.mark == std::floor(shown.mark) && shown.mark >= 0 && shown.mark < 12);
-        QCOMPARE(int(shown.mark) * 5 % minutesPerSlot, 0);
+        QVERIFY(shown.mark >= 0 && shown.mark < 12);
+        if (minutesPerSlot % 5 == 0) {
+            QVERIFY(shown.mark == std::floor(shown.mark));
+            QCOMPARE(int(shown.mark) * 5 % minutesPerSlot, 0);
+        }
         // The mark belongs to the hour it is shown with.
         QVERIFY(std::fabs(shown.hour - (std::floor(shown.hour) + shown.mark / 12)) < 1e-9);
         seen.insert(digitalReadout(shown.hour, shown.mark));

@@ -27,6 +27,7 @@ private slots:
     void promptKeepsItsCentre();
     void pixels_data();
     void pixels();
+    void minuteMarksOnlyAtOneMinute();
     void numeralIsDrawnInsideItsBox();
 };
 
@@ -40,6 +41,9 @@ void WindowTest::designVisibility_data()
     QTest::newRow("hour marker") << "shpHour" << false;
     QTest::newRow("half marker") << "shpHalf" << false;
     QTest::newRow("5 minute marker") << "shp5min" << false;
+    QTest::newRow("1 minute marker") << "shp1min" << false;
+    QTest::newRow("minute mark at the 12") << "lnMinute0" << false;
+    QTest::newRow("minute mark before the 12") << "lnMinute59" << false;
     QTest::newRow("Read marker") << "shpRead" << true;
     QTest::newRow("Set marker") << "shpSet" << false;
     QTest::newRow("readout") << "lblDigital" << false;
@@ -215,12 +219,17 @@ void WindowTest::hitTest_data()
     QTest::newRow("far right of Hour button") << 10500.f << 5700.f << "Image1";
     QTest::newRow("Random marker dot") << 8625.f << 3570.f << "";
     QTest::newRow("1/4 Hour marker dot") << 8625.f << 7020.f << "";
-    QTest::newRow("caption Read") << 9400.f << 9250.f << "lblRead";
-    QTest::newRow("caption Set") << 9300.f << 9850.f << "lblSet";
-    QTest::newRow("far right of Set button") << 10500.f << 9800.f << "Image8";
-    QTest::newRow("Read marker dot") << 8625.f << 9195.f << "";
-    QTest::newRow("between 5 minute and Practice") << 9500.f << 8200.f << "";
-    QTest::newRow("web address, below the Set button") << 9500.f << 10300.f << "Label2";
+    QTest::newRow("caption 1 minute") << 9500.f << 8400.f << "lbl1min";
+    QTest::newRow("far right of 1 minute button") << 10500.f << 8400.f << "Image9";
+    QTest::newRow("1 minute marker dot") << 8625.f << 8355.f << "";
+    QTest::newRow("between 5 minute and 1 minute") << 9500.f << 8070.f << "";
+    // Practice, above the dial and left of the readout.
+    QTest::newRow("caption Read") << 1100.f << 1400.f << "lblRead";
+    QTest::newRow("caption Set") << 1000.f << 1980.f << "lblSet";
+    QTest::newRow("far right of Set button") << 2175.f << 1950.f << "Image8";
+    QTest::newRow("Read marker dot") << 300.f << 1350.f << "";
+    QTest::newRow("below 1 minute, where Practice was") << 9500.f << 9300.f << "";
+    QTest::newRow("web address, below the options") << 9500.f << 10300.f << "Label2";
     QTest::newRow("close cross") << 10365.f << 765.f << "Picture1";
     QTest::newRow("bare panel") << 500.f << 500.f << "";
     QTest::newRow("outside the panel") << -100.f << 500.f << "";
@@ -277,11 +286,18 @@ void WindowTest::pixels_data()
     QTest::newRow("minute hand near its tip") << QPointF(4560, 3500) << Expect{0, 0, 192} << screen;
     QTest::newRow("hour hand near its tip") << QPointF(6200, 6142.5) << Expect{128, 0, 0} << screen;
     QTest::newRow("centre pin") << QPointF(4560 - 60, 6142.5 + 60) << Expect{128, 0, 0} << screen;
+    QTest::newRow("Read marker") << QPointF(300, 1350) << Expect{255, 255, 255} << screen;
+    QTest::newRow("Set button") << QPointF(2000, 1900) << Expect{248, 248, 248} << screen;
+    QTest::newRow("1 minute button") << QPointF(10300, 8300) << Expect{248, 248, 248} << screen;
+    QTest::newRow("where Practice was") << QPointF(9500, 9300) << Expect{0, 64, 0} << screen;
     // Shrunk to fit, every part stays where the twips say.
     QTest::newRow("small: rim") << QPointF(960 + 120, 6142.5) << Expect{128, 0, 0} << small;
     QTest::newRow("small: dial face") << QPointF(3000, 8000) << Expect{255, 255, 255} << small;
     QTest::newRow("small: minute hand") << QPointF(4560, 3500) << Expect{0, 0, 192} << small;
     QTest::newRow("small: close cross") << QPointF(10365, 765) << Expect{127, 0, 0} << small;
+    QTest::newRow("small: Set button") << QPointF(2000, 1900) << Expect{248, 248, 248} << small;
+    QTest::newRow("small: 1 minute button")
+        << QPointF(10300, 8300) << Expect{248, 248, 248} << small;
     QTest::newRow("small: panel corner") << QPointF(11100, 10500) << Expect{0, 64, 0} << small;
 }
 
@@ -302,6 +318,46 @@ void WindowTest::pixels()
                  qAbs(got.blue() - colour.b) <= 8,
              qPrintable(QStringLiteral("got %1").arg(got.name())));
     QCOMPARE(shot.pixelColor(2, shot.height() - 3), QColor(Qt::black));
+}
+
+// Choosing "1 minute" adds the marks and moves the marker dot, and nothing else; any other
+// precision afterwards gives back the dial exactly as it was.
+void WindowTest::minuteMarksOnlyAtOneMinute()
+{
+    ClockFixture fixture(3, 0);
+    frmclock& w = fixture.load();
+    w.lblQuarter_Click();
+    const QImage quarter = w.grab().toImage();
+    w.lbl1min_Click();
+    const QImage minute = w.grab().toImage();
+    w.lblQuarter_Click();
+    QCOMPARE(w.grab().toImage(), quarter);
+
+    const QPoint centre = fixture.at(w.dialCenterX, w.dialCenterY);
+    const double radius = fixture.at(w.dialCenterX + w.dialRadius, 0).x() - centre.x();
+    // The two dots, "1/4 Hour" and "1 minute", with the edge their smoothing spills over.
+    const QRect dots = QRect(fixture.at(8565, 6960), fixture.at(8685, 8415)).adjusted(-1, -1, 1, 1);
+    int changed = 0;
+    for (int y = 0; y < minute.height(); ++y)
+        for (int x = 0; x < minute.width(); ++x) {
+            if (minute.pixel(x, y) == quarter.pixel(x, y))
+                continue;
+            ++changed;
+            const double r = std::hypot(x - centre.x(), y - centre.y()) / radius;
+            // Between the numerals' glyphs (0.85) and the rim's inner edge (224 of 240
+            // pixels), or a marker dot.
+            QVERIFY2((r > 0.86 && r < 224 / 240.0) || dots.contains(x, y),
+                     qPrintable(QStringLiteral("%1, %2 at %3").arg(x).arg(y).arg(r)));
+        }
+    QVERIFY(changed > 60 * 8);
+    // A minute's mark grey, a numeral's mark black.
+    const auto markAt = [&](int minutes) {
+        const double angle = minutes * M_PI / 30, r = 0.9 * w.dialRadius;
+        return minute.pixelColor(fixture.at(float(w.dialCenterX + r * std::sin(angle)),
+                                            float(w.dialCenterY - r * std::cos(angle))));
+    };
+    QVERIFY2(qGray(markAt(7).rgb()) < 160, qPrintable(markAt(7).name()));
+    QVERIFY2(qGray(markAt(15).rgb()) < 40, qPrintable(markAt(15).name()));
 }
 
 void WindowTest::numeralIsDrawnInsideItsBox()

@@ -182,5 +182,10 @@
         <extracomment>The tooltip of the small gear beside the version: a single click does nothing, so that a child does not open the settings by chance.</extracomment>
         <translation>Einstellungen für Erwachsene: die Maustaste darauf gedrückt halten oder doppelklicken</translation>
     </message>
+    <message>
+        <source>1 minute</source>
+        <extracomment>An option of Precision: every minute, the finest step.</extracomment>
+        <translation>1 Minute</translation>
+    </message>
 </context>
 </TS>

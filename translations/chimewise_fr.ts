@@ -182,5 +182,10 @@
         <extracomment>The tooltip of the small gear beside the version: a single click does nothing, so that a child does not open the settings by chance.</extracomment>
         <translation>Réglages pour les adultes : maintenir le bouton de la souris enfoncé dessus, ou double-cliquer</translation>
     </message>
+    <message>
+        <source>1 minute</source>
+        <extracomment>An option of Precision: every minute, the finest step.</extracomment>
+        <translation>1 minute</translation>
+    </message>
 </context>
 </TS>
