@@ -4,8 +4,11 @@
 #include "tests/support/listeningsocket.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <espeak-ng/espeak_ng.h>
+#include <espeak-ng/speak_lib.h>
 
 using Outcome = CommandLine::Outcome;
 Q_DECLARE_METATYPE(Outcome)
@@ -27,6 +30,33 @@ QStringList takeEnvironment(QStringList options, QProcessEnvironment& env)
                    assignment.section(QLatin1Char('='), 1));
     }
     return options;
+}
+// A copy of espeak-ng's installed data in dir, of links but for one file, which is cut to
+// `size` bytes or, at -1, replaced by random bytes of its own length. The folder it returns
+// goes into ESPEAK_DATA_PATH.
+QString damagedEspeakData(const QString& dir, const QString& name, qint64 size)
+{
+    espeak_ng_InitializePath(nullptr);
+    const char* installed = nullptr;
+    espeak_Info(&installed);
+    const QDir from(QString::fromLocal8Bit(installed));
+    const QString to = dir + QStringLiteral("/espeak-ng-data");
+    if (!QDir().mkpath(to))
+        return {};
+    for (const QString& entry : from.entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        if (entry != name && !QFile::link(from.filePath(entry), to + '/' + entry))
+            return {};
+    QFile original(from.filePath(name));
+    QFile damaged(to + '/' + name);
+    if (!original.open(QIODevice::ReadOnly) || !damaged.open(QIODevice::WriteOnly))
+        return {};
+    QByteArray bytes = original.readAll();
+    if (size < 0)
+        for (char& byte : bytes)
+            byte = char(QRandomGenerator::global()->bounded(256));
+    else
+        bytes.truncate(size);
+    return damaged.write(bytes) == bytes.size() ? dir : QString();
 }
 } // namespace
 
@@ -142,6 +172,18 @@ void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound_data()
         << QStringList{"QT_QPA_PLATFORM=offscreen", "ESPEAK_DATA_PATH=/", "--language", "de"}
         << true << kKeepsRunning << ""
         << "No voice for the language de: espeak-ng's data cannot be read from / (";
+    // Data that espeak-ng sets itself up from without a word, and crashes on when it speaks.
+    const std::pair<const char*, qint64> damages[] = {
+        {"phontab", 100}, {"phontab", 0}, {"phondata", 1000}, {"phonindex", -1}};
+    for (const auto& [file, size] : damages)
+        QTest::addRow("espeak-ng's %s %s", file,
+                      size < 0 ? "of random bytes"
+                               : qPrintable(QStringLiteral("cut to %1").arg(size)))
+            << QStringList{"QT_QPA_PLATFORM=offscreen",
+                           QStringLiteral("ESPEAK_DATA_PATH=damaged %1 %2").arg(file).arg(size),
+                           "--language", "de"}
+            << true << kKeepsRunning << ""
+            << "No voice for the language de: espeak-ng's data in ";
 }
 
 void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound()
@@ -164,6 +206,12 @@ void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound()
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("chimewise.*=true"));
 
     options = takeEnvironment(options, env);
+    const QStringList damage = env.value(QStringLiteral("ESPEAK_DATA_PATH")).split(' ');
+    if (damage.first() == QLatin1String("damaged")) {
+        const QString data = damagedEspeakData(scratch.path(), damage[1], damage[2].toLongLong());
+        QVERIFY(!data.isEmpty());
+        env.insert(QStringLiteral("ESPEAK_DATA_PATH"), data);
+    }
 
     QProcess program;
     program.setProcessEnvironment(env);
