@@ -6,7 +6,6 @@
 
 #include <QLibraryInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -124,13 +123,11 @@ void SoundPluginTest::requestsBeforeTheSoundComeInOrder()
     QCOMPARE(heard.all(), QStringList());
 
     os.afterFirstFrame();
-    QTRY_COMPARE(heard.all().size(), 6);
-    const QStringList events = heard.all();
-    QCOMPARE(events.filter(QRegularExpression("^(play|prepare) ")),
-             QStringList(
-                 {"play sounds\\4tics.wav", "prepare sounds\\1tic.wav", "play sounds\\1tic.wav"}));
-    QCOMPARE(events.filter(QRegularExpression("^(voice|speak) ")),
-             QStringList({"voice SAPI.spVoice en-GB", "speak one", "speak two"}));
+    QTRY_COMPARE_WITH_TIMEOUT(heard.all().size(), 6, 60000);
+    // The start-up ticks are not held up by making the voice: the player comes first.
+    QCOMPARE(heard.all(), QStringList({"play sounds\\4tics.wav", "prepare sounds\\1tic.wav",
+                                       "play sounds\\1tic.wav", "voice SAPI.spVoice en-GB",
+                                       "speak one", "speak two"}));
     // Once it is there, requests go straight through.
     made.voice->Speak(QStringLiteral("three"), 3);
     QCOMPARE(heard.all().last(), QStringLiteral("speak three"));
