@@ -1,7 +1,9 @@
 #include "platform/sound/soundservice.h"
+#include "platform/sound/voice/espeakvoice.h"
 #include "platform/sound/voice/flitesynth.h"
 #include "platform/sound/voice/speechparts.h"
 #include "platform/voice.h"
+#include "speech/lang/phrasing.h"
 #include "tests/support/recorder.h"
 
 #include <QElapsedTimer>
@@ -71,6 +73,71 @@ double lastSoundMs(SinkRecorder& recorder, double fromMs, double toMs)
     return fromMs + 1000.0 * double(index) / SinkRecorder::kRate;
 }
 
+// The loudness of sound, 10 ms at a time: what the server's resampling leaves alike in a
+// phrase as the engine makes it and as the sink plays it.
+std::vector<double> envelope(const std::vector<float>& samples, int rate)
+{
+    const std::size_t frame = std::size_t(rate / 100);
+    std::vector<double> loudness;
+    for (std::size_t at = 0; at + frame <= samples.size(); at += frame) {
+        double energy = 0.0;
+        for (std::size_t i = at; i < at + frame; ++i)
+            energy += double(samples[i]) * samples[i];
+        loudness.push_back(std::sqrt(energy / double(frame)));
+    }
+    return loudness;
+}
+
+// The frames from the first to the last as loud as a word.
+std::vector<double> spoken(std::vector<double> loudness)
+{
+    const auto loud = [](double rms) { return rms >= kHeard / 2; };
+    const auto last = std::find_if(loudness.rbegin(), loudness.rend(), loud).base();
+    return {std::find_if(loudness.begin(), last, loud), last};
+}
+
+double correlation(const double* a, const double* b, std::size_t n)
+{
+    double ma = 0, mb = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        ma += a[i] / double(n), mb += b[i] / double(n);
+    double ab = 0, aa = 0, bb = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        ab += (a[i] - ma) * (b[i] - mb);
+        aa += (a[i] - ma) * (a[i] - ma);
+        bb += (b[i] - mb) * (b[i] - mb);
+    }
+    return aa > 0 && bb > 0 ? ab / std::sqrt(aa * bb) : 0.0;
+}
+
+// How alike the end of what was heard is to a phrase as made, its last word at the last word
+// heard, give or take 50 ms.
+double likeness(const std::vector<double>& heard, const std::vector<double>& phrase)
+{
+    double best = -1.0;
+    for (std::size_t shift = 0; shift <= 10 && phrase.size() + shift <= heard.size(); ++shift)
+        best = std::max(best, correlation(heard.data() + heard.size() - phrase.size() - shift,
+                                          phrase.data(), phrase.size()));
+    return best;
+}
+
+// The start-up prompt in a language as its voice makes it.
+std::vector<double> promptOf(Language language)
+{
+    const char* espeakName = espeakVoiceName(language);
+    const std::unique_ptr<SpeechEngine> engine =
+        espeakName ? makeEspeakEngine(espeakName) : std::make_unique<FliteSynth>();
+    SpeechParts parts(engine->rate());
+    engine->synthesize(saying(phrasingFor(language), Saying::Prompt),
+                       [&parts](const short* samples, int count) {
+                           parts.add(samples, count);
+                           return true;
+                       });
+    parts.take(true);
+    const Samples whole = parts.whole();
+    return whole ? spoken(envelope(*whole, engine->rate())) : std::vector<double>{};
+}
+
 } // namespace
 
 class TestAudioLiveVoice : public QObject
@@ -83,6 +150,7 @@ private slots:
     void phraseIsHeardInFull_data();
     void phraseIsHeardInFull();
     void newerTextCutsOffTheOlder();
+    void realProgramSpeaksTheDesktopsLanguage();
 
 private:
     Voice& voiceFor(const QString& language);
@@ -218,6 +286,43 @@ void TestAudioLiveVoice::newerTextCutsOffTheOlder()
     const double quiet = recorder.nowMs();
     voice->Speak(QString(), kAsyncPurge);
     QVERIFY2(recorder.peakBetween(quiet + 30, quiet + 600) < kHeard, "speech went on");
+}
+
+// The real program, asked for no language, under a German desktop's locale: its start-up
+// prompt is heard, and it is the German one, not another language's.
+void TestAudioLiveVoice::realProgramSpeaksTheDesktopsLanguage()
+{
+    const double since = recorder.nowMs();
+    ChildProcess program;
+    QVERIFY(program.start({"env", "-u", "LC_ALL", "-u", "LC_MESSAGES", "-u", "LANGUAGE",
+                           "LANG=de_DE.UTF-8", "QT_QPA_PLATFORM=offscreen",
+                           "QT_LOGGING_RULES=chimewise.timing.info=true", CHIMEWISE_BINARY},
+                          ChildProcess::Keep::Errors));
+    QByteArray log;
+    while (!log.contains("milestone announced") && program.running())
+        log += program.read(100);
+    QVERIFY2(log.contains("milestone announced"), log.constData());
+    // The prompt follows the announcement at once and ends the speech.
+    double ended = -1.0;
+    for (double quietFrom = recorder.nowMs(); recorder.nowMs() - quietFrom < 1500;) {
+        const double from = recorder.nowMs();
+        if (recorder.peakBetween(from, from + 100) >= kHeard)
+            quietFrom = recorder.nowMs(), ended = quietFrom;
+    }
+    program.kill();
+    QVERIFY2(ended > since, "nothing was said");
+    std::vector<double> heard =
+        spoken(envelope(recorder.samplesBetween(since, ended + 200), SinkRecorder::kRate));
+    heard.resize(heard.size() + 5); // so the phrase may end up to 50 ms after it
+
+    QMap<double, QString> likenesses;
+    for (const QString& code : languageCodes())
+        likenesses.insert(likeness(heard, promptOf(*languageFromCode(code))), code);
+    QString figures;
+    for (auto it = likenesses.begin(); it != likenesses.end(); ++it)
+        figures += QStringLiteral("%1 %2  ").arg(it.value()).arg(it.key(), 0, 'f', 2);
+    qInfo("the prompt heard, as like each language's as: %s", qPrintable(figures));
+    QCOMPARE(likenesses.last(), QStringLiteral("de"));
 }
 
 QTEST_GUILESS_MAIN(TestAudioLiveVoice)
