@@ -38,7 +38,7 @@ QStringList clientConfigs()
 bool namesCookie(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (path.isEmpty() || !file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     static const QRegularExpression setting(QStringLiteral("^\\s*cookie-file\\s*="),
                                             QRegularExpression::MultilineOption);
