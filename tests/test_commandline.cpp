@@ -222,7 +222,7 @@ void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound()
         QVERIFY(program.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT((said += program.readAllStandardError()).contains("announced") ||
                                      program.state() != QProcess::Running,
-                                 20000);
+                                 60000);
         QCOMPARE(program.state(), QProcess::Running);
         program.kill();
         program.waitForFinished(3000);
@@ -230,7 +230,7 @@ void CommandLineTest::realProgramStopsBeforeAnyWindowOrSound()
         QVERIFY2(said.count(err.toUtf8()) == 1 && said.count(kind) == 1, said.constData());
         return;
     }
-    QVERIFY(program.waitForFinished(10000));
+    QVERIFY(program.waitForFinished(60000));
     const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput());
     const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);

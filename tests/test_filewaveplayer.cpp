@@ -327,7 +327,7 @@ void TestFileWavePlayer::hungFolderHoldsNothingUp()
 
     // Nor does it hold up closing the real service.
     gate->set(false);
-    QTRY_COMPARE(gate->held(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(gate->held(), 0, int(kPatience.count()));
     gate->set(true);
     {
         SoundService service;

@@ -22,7 +22,7 @@ public:
 
     // Starts parec and returns once samples flow (the null sink delivers nothing for the
     // first second or so); false when nothing came within timeoutMs.
-    bool start(int timeoutMs = 8000);
+    bool start(int timeoutMs = 60000);
     void stop();
 
     double nowMs() const { return double(clock.nsecsElapsed()) / 1e6; }
