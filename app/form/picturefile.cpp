@@ -19,7 +19,7 @@ QIcon iconFromPictureFile(const QString& file)
 {
     QIcon icon;
     icon.addPixmap(read(file));
-    const QString atNx = qt_findAtNxFile(file, qApp->devicePixelRatio());
+    const QString atNx = qt_findAtNxFile(file, qGuiApp->devicePixelRatio());
     if (atNx != file)
         icon.addPixmap(read(atNx));
     return icon;
