@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/wait.h>
