@@ -274,8 +274,10 @@ void TestAudioLiveVoice::phraseIsHeardInFull()
 // new one is heard whole, long before the old one would have ended.
 void TestAudioLiveVoice::newerTextCutsOffTheOlder()
 {
+    // Sentences, which flite makes and hands over one at a time: the first is heard soon even
+    // where flite is slow, and all of them are long in the saying.
     const QString older = QStringLiteral(
-        "click the clock, then say the time out loud, then click the clock again to check");
+        "Click the clock. Then say the time out loud. Then click the clock again to check.");
     const QString newer = QStringLiteral("quarter hour");
     const Span olderSpan = renderedSpan(older);
     const Span newerSpan = renderedSpan(newer);
