@@ -4,7 +4,45 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstring>
 #include <dlfcn.h>
+#include <link.h>
+
+namespace
+{
+// The dynamic loader maps a library's segments as its program headers describe them, file or
+// no file behind them: a module cut short (a full disk, an interrupted copy) then ends the
+// program with SIGBUS as the loader touches the missing part. So what the headers name is
+// measured against the file first. Empty when every part they name is there.
+QString partsMissing(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    const qint64 size = file.size();
+    ElfW(Ehdr) header;
+    if (file.read(reinterpret_cast<char*>(&header), sizeof header) != sizeof header ||
+        std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0)
+        return {}; // not a library at all, which the loader says itself
+    if (header.e_phentsize != sizeof(ElfW(Phdr)))
+        return {}; // of another kind of machine, which the loader says itself
+    const quint64 headersEnd =
+        quint64(header.e_phoff) + quint64(header.e_phnum) * sizeof(ElfW(Phdr));
+    if (headersEnd > quint64(size) || !file.seek(qint64(header.e_phoff)))
+        return QStringLiteral("it is cut short (%1 bytes) within its program headers").arg(size);
+    for (int i = 0; i < header.e_phnum; ++i) {
+        ElfW(Phdr) part;
+        if (file.read(reinterpret_cast<char*>(&part), sizeof part) != sizeof part)
+            return file.errorString();
+        const quint64 end = quint64(part.p_offset) + quint64(part.p_filesz);
+        if (part.p_filesz > 0 && (end < part.p_offset || end > quint64(size)))
+            return QStringLiteral("it is cut short: %1 bytes, where its parts need %2")
+                .arg(size)
+                .arg(end);
+    }
+    return {};
+}
+} // namespace
 
 QStringList soundModuleCandidates(const QString& programDir)
 {
@@ -29,6 +67,8 @@ LoadedSound loadSoundModule(const QStringList& candidates, const QString& progra
                              .arg(QStringLiteral(CHIMEWISE_SOUND_MODULE),
                                   candidates.join(QStringLiteral(", ")))};
     const QString& file = *found;
+    if (const QString missing = partsMissing(file); !missing.isEmpty())
+        return {nullptr, QStringLiteral("cannot load %1: %2").arg(file, missing)};
     // Its own libraries stay out of the program's way: nothing else is to bind to them.
     void* module = dlopen(QFile::encodeName(file).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!module)

@@ -13,8 +13,10 @@ build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-l10n-tools libgl-dev flit
     fonts-comic-neue fonts-dejavu-core)
 screen_pkgs=(xvfb xauth)
 package_pkgs=(dpkg-dev file)
+# ninja-build and lld: the test command's builds keep both cores busy and link in a fraction
+# of the time.
 test_pkgs=(pulseaudio pulseaudio-utils sox imagemagick clang-format
-    desktop-file-utils appstream lintian xdotool dbus-x11)
+    desktop-file-utils appstream lintian xdotool dbus-x11 ninja-build lld)
 
 wanted=("${build_pkgs[@]}")
 case "${1:-run}" in

@@ -12,10 +12,13 @@
 namespace
 {
 
+// How long to wait for something that must come: only a fault waits this long.
+constexpr int kPatienceMs = 60000;
+
 bool serverAnswers()
 {
     ChildProcess pactl;
-    return pactl.start({"pactl", "info"}) && pactl.wait(3000) == 0;
+    return pactl.start({"pactl", "info"}) && pactl.wait(kPatienceMs) == 0;
 }
 
 } // namespace
@@ -27,8 +30,6 @@ class TestAudioLive : public QObject
 
 private slots:
     void initTestCase();
-    void init() { slowestRequestMs = 0; }
-    void cleanup();
     void promptWithoutServer();
     void soundStartsOnceServerIsThere();
     void tickIsHeardSoonAndWhole();
@@ -43,7 +44,6 @@ private:
     void requestTick();
     // Asks for a tick every so often until one is heard or the time is up.
     bool requestUntilHeard(int timeoutMs);
-    qint64 slowestRequestMs = 0;
 
     static constexpr float kThreshold = 0.05f;
     std::unique_ptr<SinkRecorder> recorder;
@@ -58,13 +58,6 @@ void TestAudioLive::initTestCase()
     if (qEnvironmentVariableIsEmpty("PA_PID"))
         QSKIP("needs the private sound server: run through tests/with-pulse.sh");
     serverAddress = qgetenv("PULSE_SERVER");
-}
-
-// Every request comes back at once whatever the server is doing: only the service's own
-// thread ever talks to it.
-void TestAudioLive::cleanup()
-{
-    QVERIFY2(slowestRequestMs < 20, qPrintable(QString::number(slowestRequestMs)));
 }
 
 void TestAudioLive::promptWithoutServer()
@@ -90,7 +83,7 @@ void TestAudioLive::soundStartsOnceServerIsThere()
     player = std::make_unique<FileWavePlayer>(*service);
     recorder = std::make_unique<SinkRecorder>();
     QVERIFY2(recorder->start(), "nothing recorded from nullsink.monitor");
-    QVERIFY(requestUntilHeard(5000));
+    QVERIFY(requestUntilHeard(kPatienceMs));
 }
 
 void TestAudioLive::cleanupTestCase()
@@ -106,11 +99,10 @@ void TestAudioLive::tickIsHeardSoonAndWhole()
     recorder->peakBetween(recorder->nowMs(), recorder->nowMs() + 300); // the last tick ends
     const double asked = recorder->nowMs();
     requestTick();
-    const double heard = recorder->waitForSound(asked, kThreshold, 3000);
+    const double heard = recorder->waitForSound(asked, kThreshold, kPatienceMs);
     QVERIFY2(heard >= 0, "the tick never reached the sink");
+    // How soon is a figure of bench_audio_latency.
     qInfo("tick heard %.1f ms after the request", heard - asked);
-    // Generous for a loaded machine; the benchmark holds the real bound.
-    QVERIFY(heard - asked < 200);
 
     // The file peaks at half scale, and it is over within its 40 ms. (Windows have a few ms
     // of slack for the recorder's timing.)
@@ -119,32 +111,33 @@ void TestAudioLive::tickIsHeardSoonAndWhole()
     QVERIFY(recorder->peakBetween(heard + 60, heard + 300) < 0.01f);
 }
 
-// Between clicks the streams run dry; the next tick still starts at once, from its start.
+// Between clicks the streams run dry; the next tick still starts from its start. How soon is
+// a figure of bench_sound.
 void TestAudioLive::tickAfterAQuietSpellIsHeardAtOnce()
 {
     for (int quietMs : {300, 2000}) {
         QTest::qWait(quietMs);
         const double asked = recorder->nowMs();
         requestTick();
-        const double heard = recorder->waitForSound(asked, kThreshold, 3000);
+        const double heard = recorder->waitForSound(asked, kThreshold, kPatienceMs);
         QVERIFY2(heard >= 0, "the tick after a quiet spell never reached the sink");
         qInfo("tick after %d ms of quiet heard %.1f ms after the request", quietMs, heard - asked);
-        QVERIFY(heard - asked < 200);
         const float peak = recorder->peakBetween(heard - 5, heard + 45);
         QVERIFY2(peak > 0.35f, qPrintable(QString::number(peak)));
     }
 }
 
 // Four ticks a quarter second apart, each played out in full: a stream that closed early
-// or dropped data would lose some.
+// or dropped data would lose some, or bring them closer. (A busy machine may let the stream
+// run dry between them, which only moves them apart.)
 void TestAudioLive::everyTickOfFourIsHeard()
 {
     const double asked = recorder->nowMs();
     QVERIFY(player->sndPlaySoundA("sounds\\4tics.wav", WavePlayer::SND_ASYNC));
     QList<double> onsets;
     double from = asked;
-    while (onsets.size() < 5) {
-        const double heard = recorder->waitForSound(from, kThreshold, 1500);
+    while (onsets.size() < 4) {
+        const double heard = recorder->waitForSound(from, kThreshold, kPatienceMs);
         if (heard < 0)
             break;
         onsets << heard;
@@ -154,9 +147,9 @@ void TestAudioLive::everyTickOfFourIsHeard()
     for (double t : onsets)
         found += QString::number(t - asked, 'f', 1) + QLatin1Char(' ');
     QVERIFY2(onsets.size() == 4, qPrintable(found));
+    QVERIFY2(recorder->peakBetween(from, from + 1000) < kThreshold, "a fifth tick was heard");
     for (int i = 1; i < onsets.size(); ++i)
-        QVERIFY2(std::abs(onsets[i] - onsets[i - 1] - 250) < 15,
-                 qPrintable(QString::number(onsets[i] - onsets[i - 1])));
+        QVERIFY2(onsets[i] - onsets[i - 1] > 235, qPrintable(found));
 }
 
 // A tick asked for while the server could not answer is dropped once it can, more than a
@@ -171,10 +164,16 @@ void TestAudioLive::staleTickIsDropped()
     service.reset();
     service = std::make_unique<SoundService>();
     player = std::make_unique<FileWavePlayer>(*service);
-    // Stopped, the server takes the connection but does not answer it.
+    // Stopped, the server takes the connection but does not answer it. Only the service's
+    // own thread ever talks to it: the request comes back while a client of the server, given
+    // a head start, still waits for it.
     QCOMPARE(::kill(server, SIGSTOP), 0);
     auto resume = qScopeGuard([server] { ::kill(server, SIGCONT); });
+    ChildProcess waiting;
+    QVERIFY(waiting.start({"pactl", "info"}));
+    QTest::qWait(500);
     requestTick();
+    QVERIFY2(waiting.running(), "the request came back only once a client of the server gave up");
     QTest::qWait(1500);
     resume.dismiss();
     QCOMPARE(::kill(server, SIGCONT), 0);
@@ -183,15 +182,13 @@ void TestAudioLive::staleTickIsDropped()
 
     const double asked = recorder->nowMs();
     requestTick();
-    QVERIFY2(recorder->waitForSound(asked, kThreshold, 3000) >= 0, "the fresh tick was not heard");
+    QVERIFY2(recorder->waitForSound(asked, kThreshold, kPatienceMs) >= 0,
+             "the fresh tick was not heard");
 }
 
 void TestAudioLive::requestTick()
 {
-    QElapsedTimer one;
-    one.start();
     QVERIFY(player->sndPlaySoundA("sounds\\1tic.wav", WavePlayer::SND_ASYNC));
-    slowestRequestMs = std::max(slowestRequestMs, one.elapsed());
 }
 
 bool TestAudioLive::requestUntilHeard(int timeoutMs)
@@ -236,17 +233,16 @@ void TestAudioLive::soundReturnsWithANewServer()
     if (pids.open(QIODevice::Append))
         pids.write(QByteArray::number(newServer.pid()) + '\n');
     bool up = false;
-    for (int i = 0; i < 50 && !up; ++i) {
-        up = serverAnswers();
-        if (!up)
-            QTest::qWait(100);
-    }
+    QElapsedTimer waited;
+    waited.start();
+    while (!(up = serverAnswers()) && waited.elapsed() < kPatienceMs)
+        QTest::qWait(100);
     QVERIFY2(up, "could not start a second sound server");
     recorder = std::make_unique<SinkRecorder>();
     QVERIFY(recorder->start());
 
     // Reconnection is tried at most every couple of seconds.
-    QVERIFY2(requestUntilHeard(5000), "no tick through the new server");
+    QVERIFY2(requestUntilHeard(kPatienceMs), "no tick through the new server");
 }
 
 QTEST_GUILESS_MAIN(TestAudioLive)

@@ -6,7 +6,6 @@
 
 #include <QLibraryInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -124,13 +123,11 @@ void SoundPluginTest::requestsBeforeTheSoundComeInOrder()
     QCOMPARE(heard.all(), QStringList());
 
     os.afterFirstFrame();
-    QTRY_COMPARE(heard.all().size(), 6);
-    const QStringList events = heard.all();
-    QCOMPARE(events.filter(QRegularExpression("^(play|prepare) ")),
-             QStringList(
-                 {"play sounds\\4tics.wav", "prepare sounds\\1tic.wav", "play sounds\\1tic.wav"}));
-    QCOMPARE(events.filter(QRegularExpression("^(voice|speak) ")),
-             QStringList({"voice SAPI.spVoice en-GB", "speak one", "speak two"}));
+    QTRY_COMPARE_WITH_TIMEOUT(heard.all().size(), 6, 60000);
+    // The start-up ticks are not held up by making the voice: the player comes first.
+    QCOMPARE(heard.all(), QStringList({"play sounds\\4tics.wav", "prepare sounds\\1tic.wav",
+                                       "play sounds\\1tic.wav", "voice SAPI.spVoice en-GB",
+                                       "speak one", "speak two"}));
     // Once it is there, requests go straight through.
     made.voice->Speak(QStringLiteral("three"), 3);
     QCOMPARE(heard.all().last(), QStringLiteral("speak three"));
@@ -153,7 +150,7 @@ void SoundPluginTest::voiceThatCannotStartIsToldOnTheWindowsThread()
         real.platform().makeVoice(QStringLiteral("SAPI.spVoice"), QStringLiteral("en-US"));
     made.voice->Speak(QStringLiteral("unheard"), 3);
     real.platform().afterFirstFrame();
-    QTRY_COMPARE(notices, QStringList{"no voice in this test"});
+    QTRY_COMPARE_WITH_TIMEOUT(notices, QStringList{"no voice in this test"}, 60000);
     QCOMPARE(toldOn, QThread::currentThread());
     QCOMPARE(heard.all(), QStringList{"voice SAPI.spVoice en-US"});
 }
@@ -192,6 +189,9 @@ void SoundPluginTest::moduleThatCannotBeUsedSaysWhy_data()
     QTest::newRow("missing") << QString() << "cannot find libchimewise-sound.so in any of ";
     QTest::newRow("not a library") << "text"
                                    << "cannot load ";
+    // Its code is all there, the rest is not: the loader would map what is not there.
+    QTest::newRow("cut short") << "cut 120000"
+                               << "libchimewise-sound.so: it is cut short: 120000 bytes, where ";
     QTest::newRow("another library")
         << QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Core.so.6"
         << " is not the sound module: it has no chimewise_sound_plugin";
@@ -206,6 +206,14 @@ void SoundPluginTest::moduleThatCannotBeUsedSaysWhy()
     QFile written(text);
     QVERIFY(written.open(QIODevice::WriteOnly) && written.write("not ELF") > 0);
     written.close();
+    if (file.startsWith("cut ")) {
+        const QString module = QFileInfo(QStringLiteral(CHIMEWISE_BINARY))
+                                   .dir()
+                                   .filePath(QStringLiteral("libchimewise-sound.so"));
+        QVERIFY(QFile::remove(text) && QFile::copy(module, text) &&
+                QFile::resize(text, file.section(' ', 1).toLongLong()));
+        file = "text";
+    }
     const QStringList candidates{scratch.filePath(QStringLiteral("nothing/here.so")),
                                  file == "text" ? text : file};
     const LoadedSound loaded =
@@ -241,7 +249,7 @@ void SoundPluginTest::runRealProgram()
     QTRY_VERIFY_WITH_TIMEOUT(
         (said += program.readAllStandardError()).contains("milestone announced") ||
             program.state() != QProcess::Running,
-        20000);
+        60000);
     program.kill();
     program.waitForFinished(3000);
     for (const QByteArray& line : said.split('\n')) {

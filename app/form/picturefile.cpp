@@ -20,7 +20,7 @@ QIcon iconFromPictureFile(const QString& file, qreal ratio)
 {
     QIcon icon;
     icon.addPixmap(read(file));
-    const QString atNx = qt_findAtNxFile(file, std::max(ratio, qApp->devicePixelRatio()));
+    const QString atNx = qt_findAtNxFile(file, std::max(ratio, qGuiApp->devicePixelRatio()));
     if (atNx != file)
         icon.addPixmap(read(atNx));
     return icon;

@@ -14,13 +14,23 @@
 
 namespace
 {
-using Clock = std::chrono::steady_clock;
 // Requests the player remembers the last sound of; the window plays two.
 constexpr std::size_t kMaxRemembered = 16;
 // Files named in advance and not yet read: the window names one.
 constexpr std::size_t kMaxPrepared = 4;
 // How long closing waits for an idle reading thread to finish, before leaving it to itself.
 constexpr auto kReaderGoneWait = std::chrono::milliseconds(20);
+
+class SteadyClock final : public DeadlineClock
+{
+public:
+    time_point now() override { return std::chrono::steady_clock::now(); }
+    void waitUntil(std::condition_variable& changed, std::unique_lock<std::mutex>& guard,
+                   time_point due) override
+    {
+        changed.wait_until(guard, due);
+    }
+};
 
 // The path as the window asked for it, from a request that also names the working folder.
 std::string askedPath(const std::string& request)
@@ -37,8 +47,8 @@ struct FileWavePlayer::Read {
 
 struct FileWavePlayer::Shared {
     Shared(SoundOutput& output, const FileAccess& access, std::string dataDir, std::string exeDir)
-        : output(&output), deadline(access.deadline), dataDir(std::move(dataDir)),
-          exeDir(std::move(exeDir)), library(access.reader)
+        : output(&output), deadline(access.deadline), clock(access.clock),
+          dataDir(std::move(dataDir)), exeDir(std::move(exeDir)), library(access.reader)
     {
     }
 
@@ -55,12 +65,13 @@ struct FileWavePlayer::Shared {
     struct Play {
         std::uint64_t ticket = 0;
         std::string request;
-        Clock::time_point due;
+        DeadlineClock::time_point due;
     };
     std::optional<Play> play;
     std::unordered_map<std::string, Samples> lastRead;
     bool lateSaid = false; // a read missed its deadline, and none has been on time since
     const std::chrono::milliseconds deadline;
+    const std::shared_ptr<DeadlineClock> clock;
     const std::string dataDir, exeDir;
 
     SoundLibrary library; // the reading thread's alone
@@ -147,8 +158,8 @@ void FileWavePlayer::Shared::answerWhenDue()
             changed.wait(guard);
             continue;
         }
-        if (Clock::now() < play->due) {
-            changed.wait_until(guard, play->due);
+        if (clock->now() < play->due) {
+            clock->waitUntil(changed, guard, play->due);
             continue;
         }
         if (!std::exchange(lateSaid, true))
@@ -178,6 +189,11 @@ QStringList soundFileCandidates(const QByteArray& path, const QString& workDir,
             candidates << QDir::cleanPath(dir + QLatin1Char('/') + name);
     candidates.removeDuplicates();
     return candidates;
+}
+
+std::shared_ptr<DeadlineClock> DeadlineClock::steady()
+{
+    return std::make_shared<SteadyClock>();
 }
 
 QString FileAccess::applicationDir()
@@ -227,7 +243,7 @@ bool FileWavePlayer::sndPlaySoundA(const QByteArray& path, unsigned)
     Read read = readFor(path, ticket);
     {
         std::lock_guard guard(shared->lock);
-        shared->play = Shared::Play{ticket, read.request, Clock::now() + shared->deadline};
+        shared->play = Shared::Play{ticket, read.request, shared->clock->now() + shared->deadline};
         shared->playRead = std::move(read);
     }
     shared->toRead.notify_one();

@@ -9,7 +9,9 @@
 #include <QString>
 #include <QStringList>
 #include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 // Where a relative sound path may live, in the order they are tried: the working folder,
@@ -17,6 +19,22 @@
 // Backslashes count as separators. An absolute path is its only candidate.
 QStringList soundFileCandidates(const QByteArray& path, const QString& workDir,
                                 const QString& dataDir, const QString& exeDir);
+
+// The clock a play's deadline is kept by: the steady clock, or in a test one it steps by hand,
+// so that the deadline is seen to pass when that clock passes it however slow the machine.
+class DeadlineClock
+{
+public:
+    using time_point = std::chrono::steady_clock::time_point;
+    virtual ~DeadlineClock() = default;
+    virtual time_point now() = 0;
+    // Waits on changed, whose lock guard holds, until due by this clock or a notification;
+    // it may return earlier, and the caller then looks again.
+    virtual void waitUntil(std::condition_variable& changed, std::unique_lock<std::mutex>& guard,
+                           time_point due) = 0;
+
+    static std::shared_ptr<DeadlineClock> steady();
+};
 
 // How the player gets at its files.
 struct FileAccess {
@@ -26,6 +44,7 @@ struct FileAccess {
     // well under a millisecond and a working network share in tens of them; only one that is
     // hung or failing takes this long.
     std::chrono::milliseconds deadline{250};
+    std::shared_ptr<DeadlineClock> clock = DeadlineClock::steady();
     // The running program's folder, the last place a relative path is looked for; empty when
     // there is no application object. Qt caches it unguarded, so a player made on another
     // thread is handed it.

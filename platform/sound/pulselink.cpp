@@ -1,5 +1,7 @@
 #include "platform/sound/pulselink.h"
 
+#include "platform/sound/pulsecookie.h"
+
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/mainloop-api.h>
@@ -84,6 +86,7 @@ pa_context* newContext(pa_mainloop_api* api)
     pa_proplist_sets(props, "context.force.disable.shm", "yes");
     pa_context* context = pa_context_new_with_proplist(api, "Chimewise", props);
     pa_proplist_free(props);
+    keepCookieUnwritten(context);
     return context;
 }
 

@@ -39,6 +39,13 @@ bool FakeSoundOutput::waitComplete(SoundSlot slot, int timeoutMs)
                             [&] { return sounds[slot].complete; });
 }
 
+bool FakeSoundOutput::waitBegun(SoundSlot slot, int timeoutMs)
+{
+    std::unique_lock guard(lock);
+    return changed.wait_for(guard, std::chrono::milliseconds(timeoutMs),
+                            [&] { return !sounds[slot].samples.empty(); });
+}
+
 int FakeSoundOutput::begun(SoundSlot slot)
 {
     std::lock_guard guard(lock);

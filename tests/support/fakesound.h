@@ -26,6 +26,8 @@ public:
     Sound current(SoundSlot slot);
     // Waits up to timeoutMs for the slot's newest sound to be complete.
     bool waitComplete(SoundSlot slot, int timeoutMs);
+    // Waits up to timeoutMs for the slot's newest sound to have some of its samples.
+    bool waitBegun(SoundSlot slot, int timeoutMs);
     int begun(SoundSlot slot);
 
 private:

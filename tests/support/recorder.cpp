@@ -58,7 +58,13 @@ void SinkRecorder::append(const QByteArray& bytes)
         std::memcpy(&sample, data.constData() + i, sizeof sample);
         recorded.push_back(float(sample) / 32768.0f);
     }
-    firstSampleMs = std::min(firstSampleMs, arrived - 1000.0 * recorded.size() / kRate);
+    bounds.emplace_back(arrived, arrived - 1000.0 * recorded.size() / kRate);
+    while (bounds.front().first < arrived - 2000.0)
+        bounds.pop_front();
+    firstSampleMs =
+        std::min_element(bounds.begin(), bounds.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->second;
 }
 
 // May lie beyond what has been recorded so far.

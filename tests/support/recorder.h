@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <cstddef>
+#include <deque>
+#include <utility>
 #include <vector>
 
 // Records the private sound server's null sink (tests/with-pulse.sh) through parec and knows
@@ -22,7 +24,7 @@ public:
 
     // Starts parec and returns once samples flow (the null sink delivers nothing for the
     // first second or so); false when nothing came within timeoutMs.
-    bool start(int timeoutMs = 8000);
+    bool start(int timeoutMs = 60000);
     void stop();
 
     double nowMs() const { return double(clock.nsecsElapsed()) / 1e6; }
@@ -47,6 +49,9 @@ private:
     std::vector<float> recorded;
     QByteArray oddByte;
     // When sample 0 came out. Each delivery bounds it from above (it arrives after its
-    // samples were played), so the smallest bound seen is the best estimate.
+    // samples were played), so the smallest bound is the best estimate: of the last two
+    // seconds' deliveries, since a server too busy to keep up drops samples, which moves every
+    // later one earlier.
     double firstSampleMs = 1e300;
+    std::deque<std::pair<double, double>> bounds; // arrival, bound
 };

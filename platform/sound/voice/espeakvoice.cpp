@@ -1,10 +1,12 @@
 #include "platform/sound/voice/espeakvoice.h"
 
+#include "platform/sound/voice/espeakprobe.h"
 #include "platform/sound/voice/espeakstress.h"
 
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
+#include <map>
 #include <mutex>
 
 namespace
@@ -33,6 +35,7 @@ struct SharedEngine {
     QByteArray voice;                         // the voice chosen last
     const SpeechEngine::Sink* sink = nullptr; // of the synthesis under way
     bool stopped = false;
+    std::map<QByteArray, QString> tried; // voices tried in a child, and why each cannot be used
 } shared;
 
 int onSamples(short* samples, int count, espeak_EVENT*)
@@ -83,13 +86,24 @@ QString choose(const QByteArray& voice)
     return {};
 }
 
+// Under shared.lock. Why the voice's data cannot be used, once tried apart from this process.
+QString tried(const QByteArray& voice)
+{
+    auto known = shared.tried.find(voice);
+    if (known == shared.tried.end())
+        known = shared.tried.emplace(voice, espeakDataFault(voice, shared.ready)).first;
+    return known->second;
+}
+
 class EspeakSynth final : public SpeechEngine
 {
 public:
     explicit EspeakSynth(const char* voiceName) : voice(voiceName)
     {
         std::lock_guard guard(shared.lock);
-        why = setUp();
+        why = tried(voice);
+        if (why.isEmpty())
+            why = setUp();
         if (why.isEmpty())
             why = choose(voice);
         rate_ = shared.rate;
@@ -124,7 +138,12 @@ private:
 
 } // namespace
 
+std::unique_ptr<SpeechEngine> makeEspeakEngine(const char* voiceName)
+{
+    return std::make_unique<EspeakSynth>(voiceName);
+}
+
 EspeakVoice::EspeakVoice(SoundOutput& sound, const char* voiceName)
-    : SynthVoice(sound, std::make_unique<EspeakSynth>(voiceName))
+    : SynthVoice(sound, makeEspeakEngine(voiceName))
 {
 }

@@ -11,3 +11,6 @@ public:
     // voice missing) says why in failure() and stays silent.
     EspeakVoice(SoundOutput& sound, const char* voiceName);
 };
+
+// The engine such a voice speaks through.
+std::unique_ptr<SpeechEngine> makeEspeakEngine(const char* voiceName);
