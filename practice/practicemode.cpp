@@ -31,11 +31,16 @@ void frmclock::lblSet_Click()
     choosePracticeMode(PracticeMode::set);
 }
 
-// Either choice starts its practice afresh from twelve o'clock, as a precision does; a time
-// asked or shown before is over.
+// Switching starts the practice afresh from twelve o'clock, as a precision does; a time
+// asked or shown before is over. The practice already chosen is only named again: the
+// question the child is answering, or the hands on their way, go on as they were.
 void frmclock::choosePracticeMode(PracticeMode mode)
 {
     const bool set = mode == PracticeMode::set;
+    if (mode == practiceMode) {
+        speakText(saying(phrasing(), set ? Saying::SetMode : Saying::ReadMode));
+        return;
+    }
     shpRead->Visible = !set;
     shpSet->Visible = set;
     glideTimer.stop();
