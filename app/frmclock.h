@@ -109,6 +109,11 @@ public:
     //   speaking.cpp: speech; composetimephrase.cpp; currenttime.cpp
     // ===================================================================================
     void speakText(QString text);
+    // Says text once delayMs have passed, unless something else is said first.
+    void speakTextAfter(QString text, int delayMs);
+    void speakWaitingText();
+    // How long the waiting text was to wait, in milliseconds; -1 when none waits.
+    int voiceWaitMs() const { return voiceWait.isActive() ? voiceWait.interval() : -1; }
     void speakTimePhrase();
     void speakAltPhrase();
     void sayAltPhrase();
@@ -120,6 +125,8 @@ public:
 
     std::unique_ptr<Voice> voice;
     QString timePhrase, altTimePhrase;
+    QString waitingText;
+    QTimer voiceWait;
 
     // ===================================================================================
     // Practice: state, time stepping, click cycle, ticks and options (practice/)
@@ -167,6 +174,7 @@ public:
     // Read or Set, and setting the clock                          (practice/)
     //   practicemode.cpp: the two options; setcycle.cpp: asking and judging; sethands.cpp:
     //   the child's hands by mouse, touch and keys; glide.cpp: the hands shown the way;
+    //   reward.cpp: a right answer celebrated;
     //   setsounds.cpp; setting.h and clockface/handdrag.h: the rules
     // -----------------------------------------------------------------------------------
     void lblRead_Click();
@@ -190,6 +198,9 @@ public:
     void playSoftTic();
     void playChime();
     void prepareSetSounds();
+    void celebrate(const QString& praise);
+    void endReward();
+    bool isRewardShown() const { return rewardShown; }
 
     PracticeMode practiceMode = PracticeMode::read;
     int setHands = 0; // the child's hands, in minutes from twelve
@@ -229,6 +240,7 @@ private:
     void choosePracticeMode(PracticeMode mode);
     TwipPoint handTip(const Control* hand) const;
     bool movedPastDragDistance(float x, float y) const;
+    void wirePracticeTimers();
 
     // One press of the left button on the clock in Set mode, from MouseDown to MouseUp.
     struct SetGesture {
@@ -241,6 +253,9 @@ private:
     SetGesture setGesture;
     QTimer glideTimer;
     int glideFrom = 0, glideSteps = 0;
+    QTimer rewardTimer;
+    bool rewardShown = false;
+    QColor rimColor; // the dial's own, while the reward shows another
     // A press on the gear, held until it opens the settings.
     QTimer settingsHold;
     QPointer<SettingsDialog> settingsDialog;

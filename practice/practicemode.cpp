@@ -44,6 +44,7 @@ void frmclock::choosePracticeMode(PracticeMode mode)
     shpRead->Visible = !set;
     shpSet->Visible = set;
     glideTimer.stop();
+    endReward();
     practiceMode = mode;
     showInstructions();
     describeClock();
@@ -54,6 +55,17 @@ void frmclock::choosePracticeMode(PracticeMode mode)
     clickState = ClickState::get;
     setCaption(*lblTop, QString());
     lblDigital->Visible = !set;
+}
+
+void frmclock::wirePracticeTimers()
+{
+    glideTimer.setInterval(kGlideStepMs);
+    connect(&glideTimer, &QTimer::timeout, this, &frmclock::glideStep);
+    voiceWait.setSingleShot(true);
+    connect(&voiceWait, &QTimer::timeout, this, &frmclock::speakWaitingText);
+    rewardTimer.setSingleShot(true);
+    rewardTimer.setInterval(kRewardMs);
+    connect(&rewardTimer, &QTimer::timeout, this, &frmclock::endReward);
 }
 
 void frmclock::showInstructions()

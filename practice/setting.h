@@ -59,3 +59,10 @@ double glidePosition(int from, int to, double fraction);
 // The glide takes about a second, in steps quick enough to look smooth.
 inline constexpr int kGlideSteps = 30;
 inline constexpr int kGlideStepMs = 33;
+
+// A right answer: the chime is heard alone this long before the voice praises, and the rim
+// glows this long.
+inline constexpr int kChimeAloneMs = 400;
+inline constexpr int kRewardMs = 1000;
+// A new question: the tick (40 ms) is over before the voice asks.
+inline constexpr int kTickAloneMs = 60;

@@ -73,6 +73,15 @@ bool handAt(const frmclock& w, const Control* hand, double length, double positi
     const TwipPoint tip = handEnd(w.dialCenterX, w.dialCenterY, length, position);
     return qAbs(hand->X2 - tip.x) < 0.01f && qAbs(hand->Y2 - tip.y) < 0.01f;
 }
+
+// The colour of the rim, half way through its width beside the 9.
+QColor rimAtNine(const ClockFixture& fixture)
+{
+    frmclock& w = *fixture.window;
+    return w.grab().toImage().pixelColor(fixture.at(w.shapeClock->Left + 120, w.dialCenterY));
+}
+
+const QColor kMaroon(128, 0, 0);
 } // namespace
 
 void PracticeRoundTest::wholeRound()
@@ -216,10 +225,11 @@ void PracticeRoundTest::setRound()
     const double minute = w.minuteHandLength, hour = w.hourHandLength;
     log.events.clear();
 
-    // A double click on the face asks once; the hands stay at twelve for the child.
+    // A double click on the face asks once, the voice as the tick ends; the hands stay at
+    // twelve for the child.
     const QPoint face = fixture.at(3000, 8000);
     doubleClick(&w, face);
-    QCOMPARE(log.events, QStringList({"wave:sounds\\1tic.wav", "speak:show me 12 15"}));
+    QTRY_COMPARE(log.events, QStringList({"wave:sounds\\1tic.wav", "speak:show me 12 15"}));
     QVERIFY(w.lblDigital->Visible);
     QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:15"));
     QCOMPARE(w.lblTop->Caption, QStringLiteral("Show The Time"));
@@ -244,13 +254,24 @@ void PracticeRoundTest::setRound()
     QVERIFY(handAt(w, w.Line1, minute, 3) && handAt(w, w.Line2, hour, 0.25));
     log.events.clear();
     QTest::keyClick(&w, Qt::Key_Space);
-    QCOMPARE(log.events, QStringList({"wave:sounds\\chime.wav", "speak:yes, that's 12 15"}));
     QCOMPARE(w.lblTop->Caption, QString());
+
+    // Right: the voice falls quiet for the chime and praises once it has been heard alone; the
+    // rim glows gold for a second, the hands and the readout as they were.
+    QCOMPARE(log.events, QStringList({"wave:sounds\\chime.wav", "speak:"}));
+    QVERIFY(w.voiceWaitMs() >= 300);
+    const QColor glow = rimAtNine(fixture);
+    QVERIFY2(glow.red() > 200 && glow.green() > 150 && glow.blue() < 100, qPrintable(glow.name()));
+    QVERIFY(handAt(w, w.Line1, minute, 3) && handAt(w, w.Line2, hour, 0.25));
+    QVERIFY(w.lblDigital->Visible);
+    QTRY_COMPARE(log.events.last(), QStringLiteral("speak:yes, that's 12 15"));
+    QTRY_VERIFY(!w.isRewardShown());
+    QCOMPARE(rimAtNine(fixture), kMaroon);
 
     // The hour hand moved by a finger from 12:15 to the 1 makes 1:15; twice wrong, the
     // hands glide back to 12:30 and the clock says it.
     QTest::keyClick(&w, Qt::Key_Return);
-    QCOMPARE(log.events.last(), QStringLiteral("speak:show me 12 30"));
+    QTRY_COMPARE(log.events.last(), QStringLiteral("speak:show me 12 30"));
     fingerRound(fixture, 1500, 0.25, 1.25);
     QVERIFY(handAt(w, w.Line1, minute, 3) && handAt(w, w.Line2, hour, 1.25));
     QTest::keyClick(&w, Qt::Key_Space);
@@ -289,17 +310,24 @@ void PracticeRoundTest::setRoundToTheMinute()
     // One minute a key; the hour hand geared to it.
     const QPoint face = fixture.at(3000, 8000);
     QTest::mouseClick(&w, Qt::LeftButton, {}, face);
-    QCOMPARE(log.events.last(), QStringLiteral("speak:Stell die Uhr auf zwölf Uhr eins"));
+    QTRY_COMPARE(log.events.last(), QStringLiteral("speak:Stell die Uhr auf zwölf Uhr eins"));
     QCOMPARE(w.lblDigital->Caption, QStringLiteral("12:01"));
     QTest::keyClick(&w, Qt::Key_Right);
     QVERIFY(handAt(w, w.Line1, minute, 0.2) && handAt(w, w.Line2, hour, 1 / 60.0));
     QTest::keyClick(&w, Qt::Key_Space);
-    QCOMPARE(log.events.last(), QStringLiteral("speak:Ja, das ist zwölf Uhr eins"));
+    QCOMPARE(log.events.last(), QStringLiteral("speak:"));
+    QVERIFY(w.isRewardShown());
+
+    // Asked again before the praise was said, the child hears the question and no praise
+    // after it, and the gold is gone.
+    QTest::keyClick(&w, Qt::Key_Return);
+    QVERIFY(!w.isRewardShown());
+    QTRY_COMPARE(log.events.last(), QStringLiteral("speak:Stell die Uhr auf zwölf Uhr zwei"));
+    QTest::qWait(kChimeAloneMs);
+    QVERIFY(!log.spoken().contains(QStringLiteral("Ja, das ist zwölf Uhr eins")));
 
     // A drag lands on the nearest minute, 2.15 minutes on 2; Page Up makes it 1:02, and
     // twice wrong the hands glide back to 12:02.
-    QTest::keyClick(&w, Qt::Key_Return);
-    QCOMPARE(log.events.last(), QStringLiteral("speak:Stell die Uhr auf zwölf Uhr zwei"));
     log.events.clear();
     dragRound(fixture, 2800, 0.2, 0.43);
     QCOMPARE(log.events, QStringList({"wave:sounds\\softtic.wav"}));
