@@ -12,10 +12,12 @@
 
 #include <QPointF>
 #include <QPointer>
+#include <QRectF>
 #include <QString>
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QScreen;
 class SettingsDialog;
@@ -190,7 +192,7 @@ public:
     void sayHandsInWords();
     void endSetTarget();
     void putHandsAt(int minutes);
-    void showHandsAt(double minutes);
+    void showHands(const HandPositions& hands);
     void glideHandsTo(int minutes);
     void glideStep();
     void finishGlide();
@@ -238,9 +240,9 @@ private:
     ShownTime drawRandomTime(PrecisionMode mode);
     void choosePrecision(Control* marker, PrecisionMode mode, const QString& confirmation);
     void choosePracticeMode(PracticeMode mode);
-    TwipPoint handTip(const Control* hand) const;
-    bool movedPastDragDistance(float x, float y) const;
+    bool movedPastDragDistance(QPointF pressedAt, float x, float y) const;
     void wirePracticeTimers();
+    void fitClickAreaToPractice();
 
     // One press of the left button on the clock in Set mode, from MouseDown to MouseUp.
     struct SetGesture {
@@ -256,6 +258,8 @@ private:
     QTimer rewardTimer;
     bool rewardShown = false;
     QColor rimColor; // the dial's own, while the reward shows another
+    // The clock's click area as the design has it, kept while Set widens it.
+    std::optional<QRectF> readClickArea;
     // A press on the gear, held until it opens the settings.
     QTimer settingsHold;
     QPointer<SettingsDialog> settingsDialog;

@@ -3,6 +3,8 @@
 #include "app/form/textfit.h"
 #include "app/frmclock.h"
 
+#include <algorithm>
+
 namespace
 {
 struct Instructions {
@@ -46,6 +48,7 @@ void frmclock::choosePracticeMode(PracticeMode mode)
     glideTimer.stop();
     endReward();
     practiceMode = mode;
+    fitClickAreaToPractice();
     showInstructions();
     describeClock();
     if (set)
@@ -55,6 +58,25 @@ void frmclock::choosePracticeMode(PracticeMode mode)
     clickState = ClickState::get;
     setCaption(*lblTop, QString());
     lblDigital->Visible = !set;
+}
+
+// Setting the clock, a finger may take hold anywhere on the dial, its rim and a fingertip
+// beyond, where the design's click area stops short of the rim at the sides. Reading keeps
+// the design's area.
+void frmclock::fitClickAreaToPractice()
+{
+    if (!readClickArea)
+        readClickArea =
+            QRectF(lblClickMe->Left, lblClickMe->Top, lblClickMe->Width, lblClickMe->Height);
+    float left = float(readClickArea->left()), width = float(readClickArea->width());
+    if (practiceMode == PracticeMode::set) {
+        left = std::min(left, dialCenterX - dialRadius - kHandReachTwips);
+        width =
+            std::max(float(readClickArea->right()), dialCenterX + dialRadius + kHandReachTwips) -
+            left;
+    }
+    lblClickMe->Left = left;
+    lblClickMe->Width = width;
 }
 
 void frmclock::wirePracticeTimers()

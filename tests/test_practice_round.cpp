@@ -1,11 +1,15 @@
 // A whole round played on the real window, once with the mouse (the pointer goes where a
 // child's would, at the pixels of the option captions and of the clock) and once with the
 // keyboard alone; then rounds of setting the clock, with mouse, finger and keys, to the mark
-// and to the minute.
+// and to the minute, what each press and drag on the clock does there, and the hands' glide
+// frame by frame.
 #include "clockface/dialmath.h"
 #include "tests/support/clockfixture.h"
 
+#include <QtMath>
 #include <QtTest>
+#include <array>
+#include <cmath>
 
 class PracticeRoundTest : public QObject
 {
@@ -15,6 +19,10 @@ private slots:
     void wholeRoundByKeyboard();
     void setRound();
     void setRoundToTheMinute();
+    void setRoundGestures_data();
+    void setRoundGestures();
+    void glideFrames_data();
+    void glideFrames();
 };
 
 namespace
@@ -36,25 +44,46 @@ void moveHeld(QWidget* w, QPoint to)
     QApplication::sendEvent(w, &move);
 }
 
-// Presses at `radius` by dial position `from`, goes round in small steps to `to`, lets go.
-void dragRound(ClockFixture& fixture, double radius, double from, double to)
-{
-    frmclock* w = fixture.window.get();
-    QTest::mousePress(w, Qt::LeftButton, {}, onDial(fixture, radius, from));
-    for (int i = 1; i <= 24; ++i)
-        moveHeld(w, onDial(fixture, radius, from + (to - from) * i / 24));
-    QTest::mouseRelease(w, Qt::LeftButton, {}, onDial(fixture, radius, to));
-}
-
-// The same with a finger: Qt makes mouse events of the touches the window leaves alone.
-void fingerRound(ClockFixture& fixture, double radius, double from, double to)
+QPointingDevice* touchScreen()
 {
     static QPointingDevice* screen = QTest::createTouchDevice();
+    return screen;
+}
+
+// A press on the clock with the mouse or a finger (Qt makes mouse events of the touches the
+// window leaves alone): down at (radius in twips, dial position) `from`, round in small steps
+// to `to`, up there.
+void pressOnDial(ClockFixture& fixture, bool finger, QPointF from, QPointF to)
+{
     frmclock* w = fixture.window.get();
-    QTest::touchEvent(w, screen).press(0, onDial(fixture, radius, from));
-    for (int i = 1; i <= 24; ++i)
-        QTest::touchEvent(w, screen).move(0, onDial(fixture, radius, from + (to - from) * i / 24));
-    QTest::touchEvent(w, screen).release(0, onDial(fixture, radius, to));
+    const auto at = [&](double i) {
+        return onDial(fixture, from.x() + (to.x() - from.x()) * i / 24,
+                      from.y() + (to.y() - from.y()) * i / 24);
+    };
+    if (finger)
+        QTest::touchEvent(w, touchScreen()).press(0, at(0));
+    else
+        QTest::mousePress(w, Qt::LeftButton, {}, at(0));
+    for (int i = 1; i <= 24 && from != to; ++i) {
+        if (finger)
+            QTest::touchEvent(w, touchScreen()).move(0, at(i));
+        else
+            moveHeld(w, at(i));
+    }
+    if (finger)
+        QTest::touchEvent(w, touchScreen()).release(0, at(24));
+    else
+        QTest::mouseRelease(w, Qt::LeftButton, {}, at(24));
+}
+
+void dragRound(ClockFixture& fixture, double radius, double from, double to)
+{
+    pressOnDial(fixture, false, {radius, from}, {radius, to});
+}
+
+void fingerRound(ClockFixture& fixture, double radius, double from, double to)
+{
+    pressOnDial(fixture, true, {radius, from}, {radius, to});
 }
 
 // What a window system delivers for a double click: press, release, double-click press,
@@ -238,9 +267,8 @@ void PracticeRoundTest::setRound()
     QCOMPARE(log.events.last(), QStringLiteral("speak:show me quarter after  12"));
     log.events.clear();
 
-    // A drag across the face takes no hand and is no click; one by the minute hand's tip
-    // turns it to the 6, a soft tick a mark, the hour hand geared half way to the 1.
-    dragRound(fixture, 2000, 7.5, 9.5);
+    // A drag turns the minute hand to the 6, a soft tick a mark, the hour hand geared half
+    // way to the 1.
     dragRound(fixture, 2800, 0, 6);
     QCOMPARE(log.events, QStringList(6, "wave:sounds\\softtic.wav"));
     QVERIFY(handAt(w, w.Line1, minute, 6) && handAt(w, w.Line2, hour, 0.5));
@@ -340,6 +368,143 @@ void PracticeRoundTest::setRoundToTheMinute()
     QTRY_VERIFY(!w.isGliding());
     QVERIFY(handAt(w, w.Line1, minute, 0.4) && handAt(w, w.Line2, hour, 2 / 60.0));
     QCOMPARE(log.events.last(), QStringLiteral("speak:So sieht zwölf Uhr zwei aus"));
+}
+
+void PracticeRoundTest::setRoundGestures_data()
+{
+    // In order, the question is 12:15 (asked, or the next click asks it); the hands stand at
+    // 3:00, the hour hand at the 3 and the minute hand at the 12. A press goes down at
+    // (radius in twips, dial position) and is let go at its end. Soft ticks are left out of
+    // what is heard.
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("finger");
+    QTest::addColumn<QPointF>("from");
+    QTest::addColumn<QPointF>("to");
+    QTest::addColumn<int>("hands");        // where they end
+    QTest::addColumn<QStringList>("now");  // heard by the time the press is let go
+    QTest::addColumn<QStringList>("then"); // once the voice has waited for the tick
+    const QPointF face(2000, 7.5);
+    const QStringList none, check{"speak:that's 3 o clock, try again"};
+    QTest::newRow("a click asks: the tick, then the voice")
+        << false << false << face << face << 180 << QStringList{"wave:sounds\\1tic.wav"}
+        << QStringList{"speak:show me 12 15"};
+    QTest::newRow("pressed and let go a hair apart: a check")
+        << true << false << face << QPointF(2000, 7.52) << 180 << check << none;
+    // 1000 twips from the hour hand, 1732 from the minute hand, nearer the hour hand by angle.
+    QTest::newRow("drag from the bare face by the 2: the hour hand")
+        << true << false << QPointF(2000, 2) << QPointF(2000, 5) << 300 << none << none;
+    // The rim's outer edge is 3600 from the centre; nearer the minute hand by angle.
+    QTest::newRow("drag from just outside the rim by the 9: the minute hand")
+        << true << false << QPointF(3700, 9) << QPointF(3700, 10) << 170 << none << none;
+    QTest::newRow("drag from the panel well outside the dial: nothing")
+        << true << false << QPointF(4200, 9) << QPointF(4200, 10) << 180 << none << none;
+    QTest::newRow("finger drag from the bare face")
+        << true << true << QPointF(2000, 2) << QPointF(2000, 5) << 300 << none << none;
+}
+
+void PracticeRoundTest::setRoundGestures()
+{
+    QFETCH(bool, asked);
+    QFETCH(bool, finger);
+    QFETCH(QPointF, from);
+    QFETCH(QPointF, to);
+    QFETCH(int, hands);
+    QFETCH(QStringList, now);
+    QFETCH(QStringList, then);
+    ClockFixture fixture(9, 41);
+    frmclock& w = fixture.load();
+    for (const Control* option : {w.lblOrder1, w.lblSet1})
+        QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(option));
+    if (asked) {
+        w.lblClickMe_MouseUp(1, 0, 0, 0);
+        w.speakWaitingText();
+    }
+    w.putHandsAt(180);
+    SoundLog& log = fixture.fakes.sounds;
+    log.events.clear();
+
+    pressOnDial(fixture, finger, from, to);
+    const auto heard = [&log] {
+        QStringList heard = log.events;
+        heard.removeAll(QStringLiteral("wave:sounds\\softtic.wav"));
+        return heard;
+    };
+    QCOMPARE(heard(), now);
+    QCOMPARE(w.setHands, hands);
+    // The tick lasts 40 ms.
+    QCOMPARE(w.voiceWaitMs() >= 40, !then.isEmpty());
+    w.speakWaitingText();
+    QCOMPARE(heard(), now + then);
+}
+
+void PracticeRoundTest::glideFrames_data()
+{
+    // How far each hand turns, in degrees clockwise: straight to its own place, never geared.
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<double>("minuteTurns");
+    QTest::addColumn<double>("hourTurns");
+    QTest::newRow("12:00 to 8:50") << 0 << 530 << -60.0 << -95.0;
+    QTest::newRow("12:00 to 6:30, the minute hand half a turn") << 0 << 390 << 180.0 << -165.0;
+    QTest::newRow("11:50 to 12:10, across twelve") << 710 << 10 << 120.0 << 10.0;
+}
+
+// Every frame of the glide, as the window's own timer would step it.
+void PracticeRoundTest::glideFrames()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(double, minuteTurns);
+    QFETCH(double, hourTurns);
+    ClockFixture fixture;
+    frmclock& w = fixture.load();
+    w.lblSet_Click();
+    w.putHandsAt(from);
+    w.setTarget = SetTarget{to, true, 1};
+    SoundLog& log = fixture.fakes.sounds;
+    log.events.clear();
+    w.lblClickMe_MouseUp(1, 0, 0, 0); // wrong the second time
+    QVERIFY(w.isGliding());
+
+    // Each hand's angle, clockwise from the 12, the minute hand's first.
+    const auto angles = [&w] {
+        std::array<double, 2> at{};
+        for (int h : {0, 1}) {
+            const Control* hand = h == 0 ? w.Line1 : w.Line2;
+            at[h] = qRadiansToDegrees(
+                std::atan2(double(hand->X2) - w.dialCenterX, double(w.dialCenterY) - hand->Y2));
+        }
+        return at;
+    };
+    const std::array<double, 2> turns{minuteTurns, hourTurns};
+    std::array<double, 2> at = angles(), went{};
+    double fastest = 0, last = 0;
+    int frames = 0;
+    while (w.isGliding() && frames < 1000) {
+        QVERIFY(log.events.isEmpty()); // the time is said as the hands arrive
+        w.glideStep();
+        ++frames;
+        const std::array<double, 2> now = angles();
+        for (int h : {0, 1}) {
+            // Every frame moves each hand on a little, its own way; none ever jumps.
+            const double step = std::remainder(now[h] - at[h], 360.0);
+            QVERIFY2(step * turns[h] > 0 && qAbs(step) <= 30,
+                     qPrintable(QStringLiteral("frame %1: %2").arg(frames).arg(step)));
+            went[h] += step;
+        }
+        last = qAbs(std::remainder(now[0] - at[0], 360.0));
+        fastest = std::max(fastest, last);
+        at = now;
+    }
+    QVERIFY2(frames >= 40, qPrintable(QString::number(frames)));
+    const int lastsMs = frames * kGlideStepMs;
+    QVERIFY2(lastsMs >= 1200 && lastsMs <= 2000, qPrintable(QString::number(lastsMs)));
+    QVERIFY(qAbs(went[0] - minuteTurns) < 0.01 && qAbs(went[1] - hourTurns) < 0.01);
+    QVERIFY(last < fastest / 4); // slowing into place
+    QVERIFY(handAt(w, w.Line1, w.minuteHandLength, (to % 60) / 5.0));
+    QVERIFY(handAt(w, w.Line2, w.hourHandLength, to / 60.0));
+    QCOMPARE(log.spoken().size(), 1);
+    QVERIFY(log.spoken().first().startsWith(QStringLiteral("this is")));
 }
 
 QTEST_MAIN(PracticeRoundTest)
