@@ -176,7 +176,7 @@ public:
     // Read or Set, and setting the clock                          (practice/)
     //   practicemode.cpp: the two options; setcycle.cpp: asking and judging; sethands.cpp:
     //   the child's hands by mouse, touch and keys; glide.cpp: the hands shown the way;
-    //   reward.cpp: a right answer celebrated;
+    //   reward.cpp: a right answer celebrated; touchhold.cpp: a finger's right click;
     //   setsounds.cpp; setting.h and clockface/handdrag.h: the rules
     // -----------------------------------------------------------------------------------
     void lblRead_Click();
@@ -203,6 +203,11 @@ public:
     void celebrate(const QString& praise);
     void endReward();
     bool isRewardShown() const { return rewardShown; }
+    void watchTouchHold(float X, float Y);
+    void touchMoved(float X, float Y);
+    void touchHeld();
+    bool endTouchHold(int Button);
+    bool isWaitingForTouchHold() const { return touchHoldTimer.isActive(); }
 
     PracticeMode practiceMode = PracticeMode::read;
     int setHands = 0; // the child's hands, in minutes from twelve
@@ -218,6 +223,7 @@ protected:
     bool controlPressed(Control& control, int button) override;
     void setAccessibleValue(Control& control, double value) override;
     void surfaceClick() override { Form_Click(); }
+    void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -258,6 +264,14 @@ private:
     QTimer rewardTimer;
     bool rewardShown = false;
     QColor rimColor; // the dial's own, while the reward shows another
+    // A finger down on the clock, which becomes its right click if it stays there.
+    struct TouchHold {
+        QPointF at;          // twips, from the clock's click area
+        bool served = false; // it was the right click; lifting it is nothing more
+    };
+    TouchHold touchHold;
+    QTimer touchHoldTimer;
+    bool pressByFinger = false; // the press in hand came from a touch screen
     // The clock's click area as the design has it, kept while Set widens it.
     std::optional<QRectF> readClickArea;
     // A press on the gear, held until it opens the settings.

@@ -15,6 +15,9 @@ enum class Hand { none, minute, hour };
 // side at the design's size.
 inline constexpr float kHandReachTwips = 300;
 
+// A finger held this long on the clock without moving is its right click.
+inline constexpr int kTouchHoldMs = 800;
+
 // The hand a press at `point` lies on: one that passes within reach of it, anywhere from the
 // centre to a little past its tip; the nearer when both do, the minute hand when they are
 // as near; none elsewhere.

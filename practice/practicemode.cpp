@@ -88,6 +88,9 @@ void frmclock::wirePracticeTimers()
     rewardTimer.setSingleShot(true);
     rewardTimer.setInterval(kRewardMs);
     connect(&rewardTimer, &QTimer::timeout, this, &frmclock::endReward);
+    touchHoldTimer.setSingleShot(true);
+    touchHoldTimer.setInterval(kTouchHoldMs);
+    connect(&touchHoldTimer, &QTimer::timeout, this, &frmclock::touchHeld);
 }
 
 void frmclock::showInstructions()

@@ -10,6 +10,8 @@
 
 void frmclock::lblClickMe_MouseDown(int Button, int /*Shift*/, float X, float Y)
 {
+    if (Button == 1)
+        watchTouchHold(X, Y);
     if (practiceMode != PracticeMode::set || Button != 1)
         return;
     setGesture = SetGesture{};
@@ -29,6 +31,8 @@ void frmclock::lblClickMe_MouseDown(int Button, int /*Shift*/, float X, float Y)
 
 void frmclock::lblClickMe_MouseMove(int Button, int /*Shift*/, float X, float Y)
 {
+    if (Button & 1)
+        touchMoved(X, Y);
     if (practiceMode != PracticeMode::set || !(Button & 1) || !setGesture.down ||
         setGesture.consumed)
         return;

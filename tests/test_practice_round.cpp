@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <array>
 #include <cmath>
+#include <functional>
 
 class PracticeRoundTest : public QObject
 {
@@ -52,8 +53,9 @@ QPointingDevice* touchScreen()
 
 // A press on the clock with the mouse or a finger (Qt makes mouse events of the touches the
 // window leaves alone): down at (radius in twips, dial position) `from`, round in small steps
-// to `to`, up there.
-void pressOnDial(ClockFixture& fixture, bool finger, QPointF from, QPointF to)
+// to `to`, up there; `whileDown` runs before it is let go.
+void pressOnDial(ClockFixture& fixture, bool finger, QPointF from, QPointF to,
+                 const std::function<void()>& whileDown = {})
 {
     frmclock* w = fixture.window.get();
     const auto at = [&](double i) {
@@ -70,6 +72,8 @@ void pressOnDial(ClockFixture& fixture, bool finger, QPointF from, QPointF to)
         else
             moveHeld(w, at(i));
     }
+    if (whileDown)
+        whileDown();
     if (finger)
         QTest::touchEvent(w, touchScreen()).release(0, at(24));
     else
@@ -154,6 +158,18 @@ void PracticeRoundTest::wholeRound()
 
     QTest::mouseClick(&w, Qt::RightButton, {}, onThree);
     QCOMPARE(log.events.last(), QStringLiteral("speak:half past  12"));
+    QCOMPARE(w.clickState, ClickState::get);
+
+    // A finger held still on the clock is the right click, when its time has run; lifting it
+    // is no left click.
+    const int said = log.events.size();
+    QTest::touchEvent(&w, touchScreen()).press(0, onThree);
+    QVERIFY(w.isWaitingForTouchHold());
+    QCOMPARE(log.events.size(), said);
+    QTRY_COMPARE(log.events.size(), said + 1);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:half past  12"));
+    QTest::touchEvent(&w, touchScreen()).release(0, onThree);
+    QCOMPARE(log.events.size(), said + 1);
     QCOMPARE(w.clickState, ClickState::get);
 
     // The black surround and a marker dot do nothing.
@@ -374,32 +390,42 @@ void PracticeRoundTest::setRoundGestures_data()
 {
     // In order, the question is 12:15 (asked, or the next click asks it); the hands stand at
     // 3:00, the hour hand at the 3 and the minute hand at the 12. A press goes down at
-    // (radius in twips, dial position) and is let go at its end. Soft ticks are left out of
-    // what is heard.
+    // (radius in twips, dial position) and is let go at its end; held, it stays down until a
+    // hold it started has run out. Soft ticks are left out of what is heard.
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("finger");
     QTest::addColumn<QPointF>("from");
     QTest::addColumn<QPointF>("to");
+    QTest::addColumn<bool>("held");
     QTest::addColumn<int>("hands");        // where they end
     QTest::addColumn<QStringList>("now");  // heard by the time the press is let go
     QTest::addColumn<QStringList>("then"); // once the voice has waited for the tick
     const QPointF face(2000, 7.5);
     const QStringList none, check{"speak:that's 3 o clock, try again"};
     QTest::newRow("a click asks: the tick, then the voice")
-        << false << false << face << face << 180 << QStringList{"wave:sounds\\1tic.wav"}
+        << false << false << face << face << false << 180 << QStringList{"wave:sounds\\1tic.wav"}
         << QStringList{"speak:show me 12 15"};
     QTest::newRow("pressed and let go a hair apart: a check")
-        << true << false << face << QPointF(2000, 7.52) << 180 << check << none;
+        << true << false << face << QPointF(2000, 7.52) << false << 180 << check << none;
     // 1000 twips from the hour hand, 1732 from the minute hand, nearer the hour hand by angle.
     QTest::newRow("drag from the bare face by the 2: the hour hand")
-        << true << false << QPointF(2000, 2) << QPointF(2000, 5) << 300 << none << none;
+        << true << false << QPointF(2000, 2) << QPointF(2000, 5) << false << 300 << none << none;
     // The rim's outer edge is 3600 from the centre; nearer the minute hand by angle.
     QTest::newRow("drag from just outside the rim by the 9: the minute hand")
-        << true << false << QPointF(3700, 9) << QPointF(3700, 10) << 170 << none << none;
+        << true << false << QPointF(3700, 9) << QPointF(3700, 10) << false << 170 << none << none;
     QTest::newRow("drag from the panel well outside the dial: nothing")
-        << true << false << QPointF(4200, 9) << QPointF(4200, 10) << 180 << none << none;
+        << true << false << QPointF(4200, 9) << QPointF(4200, 10) << false << 180 << none << none;
     QTest::newRow("finger drag from the bare face")
-        << true << true << QPointF(2000, 2) << QPointF(2000, 5) << 300 << none << none;
+        << true << true << QPointF(2000, 2) << QPointF(2000, 5) << false << 300 << none << none;
+    QTest::newRow("finger held still on the bare face: the right click")
+        << true << true << face << face << true << 180
+        << QStringList{"speak:show me quarter after  12"} << none;
+    // 225 twips, 15 pixels, above the middle of the hour hand.
+    QTest::newRow("finger held on a hand: holding it, let go a check")
+        << true << true << QPointF(1025, 2.5773) << QPointF(1025, 2.5773) << true << 180 << check
+        << none;
+    QTest::newRow("mouse held down long: a plain press, a check")
+        << true << false << face << face << true << 180 << check << none;
 }
 
 void PracticeRoundTest::setRoundGestures()
@@ -408,6 +434,7 @@ void PracticeRoundTest::setRoundGestures()
     QFETCH(bool, finger);
     QFETCH(QPointF, from);
     QFETCH(QPointF, to);
+    QFETCH(bool, held);
     QFETCH(int, hands);
     QFETCH(QStringList, now);
     QFETCH(QStringList, then);
@@ -423,7 +450,10 @@ void PracticeRoundTest::setRoundGestures()
     SoundLog& log = fixture.fakes.sounds;
     log.events.clear();
 
-    pressOnDial(fixture, finger, from, to);
+    pressOnDial(fixture, finger, from, to, [&] {
+        if (held && w.isWaitingForTouchHold())
+            w.touchHeld(); // its time run out
+    });
     const auto heard = [&log] {
         QStringList heard = log.events;
         heard.removeAll(QStringLiteral("wave:sounds\\softtic.wav"));
