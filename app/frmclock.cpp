@@ -18,8 +18,7 @@ frmclock::frmclock(const Platform& platform, QWidget* parent) : FormView(parent)
     createControls(panel());
     bindControls();
     describeForScreenReaders();
-    glideTimer.setInterval(kGlideStepMs);
-    connect(&glideTimer, &QTimer::timeout, this, &frmclock::glideStep);
+    wirePracticeTimers();
     watchForSettings();
 }
 

@@ -12,10 +12,12 @@
 
 #include <QPointF>
 #include <QPointer>
+#include <QRectF>
 #include <QString>
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QScreen;
 class SettingsDialog;
@@ -109,6 +111,11 @@ public:
     //   speaking.cpp: speech; composetimephrase.cpp; currenttime.cpp
     // ===================================================================================
     void speakText(QString text);
+    // Says text once delayMs have passed, unless something else is said first.
+    void speakTextAfter(QString text, int delayMs);
+    void speakWaitingText();
+    // How long the waiting text was to wait, in milliseconds; -1 when none waits.
+    int voiceWaitMs() const { return voiceWait.isActive() ? voiceWait.interval() : -1; }
     void speakTimePhrase();
     void speakAltPhrase();
     void sayAltPhrase();
@@ -120,6 +127,8 @@ public:
 
     std::unique_ptr<Voice> voice;
     QString timePhrase, altTimePhrase;
+    QString waitingText;
+    QTimer voiceWait;
 
     // ===================================================================================
     // Practice: state, time stepping, click cycle, ticks and options (practice/)
@@ -167,6 +176,7 @@ public:
     // Read or Set, and setting the clock                          (practice/)
     //   practicemode.cpp: the two options; setcycle.cpp: asking and judging; sethands.cpp:
     //   the child's hands by mouse, touch and keys; glide.cpp: the hands shown the way;
+    //   reward.cpp: a right answer celebrated; touchhold.cpp: a finger's right click;
     //   setsounds.cpp; setting.h and clockface/handdrag.h: the rules
     // -----------------------------------------------------------------------------------
     void lblRead_Click();
@@ -182,7 +192,7 @@ public:
     void sayHandsInWords();
     void endSetTarget();
     void putHandsAt(int minutes);
-    void showHandsAt(double minutes);
+    void showHands(const HandPositions& hands);
     void glideHandsTo(int minutes);
     void glideStep();
     void finishGlide();
@@ -190,6 +200,14 @@ public:
     void playSoftTic();
     void playChime();
     void prepareSetSounds();
+    void celebrate(const QString& praise);
+    void endReward();
+    bool isRewardShown() const { return rewardShown; }
+    void watchTouchHold(float X, float Y);
+    void touchMoved(float X, float Y);
+    void touchHeld();
+    bool endTouchHold(int Button);
+    bool isWaitingForTouchHold() const { return touchHoldTimer.isActive(); }
 
     PracticeMode practiceMode = PracticeMode::read;
     int setHands = 0; // the child's hands, in minutes from twelve
@@ -205,6 +223,7 @@ protected:
     bool controlPressed(Control& control, int button) override;
     void setAccessibleValue(Control& control, double value) override;
     void surfaceClick() override { Form_Click(); }
+    void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -227,8 +246,9 @@ private:
     ShownTime drawRandomTime(PrecisionMode mode);
     void choosePrecision(Control* marker, PrecisionMode mode, const QString& confirmation);
     void choosePracticeMode(PracticeMode mode);
-    TwipPoint handTip(const Control* hand) const;
-    bool movedPastDragDistance(float x, float y) const;
+    bool movedPastDragDistance(QPointF pressedAt, float x, float y) const;
+    void wirePracticeTimers();
+    void fitClickAreaToPractice();
 
     // One press of the left button on the clock in Set mode, from MouseDown to MouseUp.
     struct SetGesture {
@@ -241,6 +261,19 @@ private:
     SetGesture setGesture;
     QTimer glideTimer;
     int glideFrom = 0, glideSteps = 0;
+    QTimer rewardTimer;
+    bool rewardShown = false;
+    QColor rimColor; // the dial's own, while the reward shows another
+    // A finger down on the clock, which becomes its right click if it stays there.
+    struct TouchHold {
+        QPointF at;          // twips, from the clock's click area
+        bool served = false; // it was the right click; lifting it is nothing more
+    };
+    TouchHold touchHold;
+    QTimer touchHoldTimer;
+    bool pressByFinger = false; // the press in hand came from a touch screen
+    // The clock's click area as the design has it, kept while Set widens it.
+    std::optional<QRectF> readClickArea;
     // A press on the gear, held until it opens the settings.
     QTimer settingsHold;
     QPointer<SettingsDialog> settingsDialog;

@@ -16,6 +16,13 @@ double distanceToSegment(TwipPoint a, TwipPoint b, TwipPoint p)
         t = std::clamp(((double(p.x) - a.x) * dx + (double(p.y) - a.y) * dy) / length2, 0.0, 1.0);
     return std::hypot(double(p.x) - (a.x + t * dx), double(p.y) - (a.y + t * dy));
 }
+
+// How far apart two dial positions are, the shorter way round: 0..6.
+double apartRound(double a, double b)
+{
+    const double apart = std::fmod(std::abs(a - b), 12.0);
+    return std::min(apart, 12 - apart);
+}
 } // namespace
 
 double dialPositionAt(TwipPoint centre, TwipPoint point)
@@ -26,11 +33,17 @@ double dialPositionAt(TwipPoint centre, TwipPoint point)
     return std::fmod(position + 12, 12);
 }
 
-Hand handAt(TwipPoint centre, TwipPoint minuteTip, TwipPoint hourTip, TwipPoint point, float reach)
+Hand handUnder(TwipPoint centre, TwipPoint minuteTip, TwipPoint hourTip, TwipPoint point)
 {
     const double toMinute = distanceToSegment(centre, minuteTip, point);
     const double toHour = distanceToSegment(centre, hourTip, point);
-    if (std::min(toMinute, toHour) > reach)
+    if (std::min(toMinute, toHour) > kHandReachTwips)
         return Hand::none;
     return toMinute <= toHour ? Hand::minute : Hand::hour;
+}
+
+Hand handNearerByAngle(double position, double minutePosition, double hourPosition)
+{
+    return apartRound(position, minutePosition) <= apartRound(position, hourPosition) ? Hand::minute
+                                                                                      : Hand::hour;
 }

@@ -16,6 +16,8 @@ template <typename Step> void attempt(Step step)
 
 void frmclock::lblClickMe_MouseUp(int Button, int /*Shift*/, float /*X*/, float /*Y*/)
 {
+    if (endTouchHold(Button))
+        return;
     if (practiceMode == PracticeMode::set) {
         setClockClicked(Button);
         return;

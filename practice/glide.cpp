@@ -1,5 +1,5 @@
-// After a second wrong answer the hands move to the time by themselves, smoothly, the
-// shorter way round, so the child sees how far off they were.
+// After a second wrong answer the hands move to the time by themselves, each the shorter way
+// to its own place and slowly enough to follow, so the child sees how far off they were.
 #include "app/frmclock.h"
 
 void frmclock::glideHandsTo(int minutes)
@@ -20,13 +20,14 @@ void frmclock::glideStep()
         finishGlide();
         return;
     }
-    showHandsAt(glidePosition(glideFrom, setHands, double(glideSteps) / kGlideSteps));
+    showHands(glideHands(glideFrom, setHands, double(glideSteps) / kGlideSteps));
 }
 
+// The voice says the time as the hands arrive.
 void frmclock::finishGlide()
 {
     glideTimer.stop();
-    showHandsAt(setHands);
+    showHands(handPositions(setHands));
     speakText(phrasing().shown(timePhrase));
     emit contentChanged();
 }

@@ -3,6 +3,8 @@
 #include "app/form/textfit.h"
 #include "app/frmclock.h"
 
+#include <algorithm>
+
 namespace
 {
 struct Instructions {
@@ -31,15 +33,22 @@ void frmclock::lblSet_Click()
     choosePracticeMode(PracticeMode::set);
 }
 
-// Either choice starts its practice afresh from twelve o'clock, as a precision does; a time
-// asked or shown before is over.
+// Switching starts the practice afresh from twelve o'clock, as a precision does; a time
+// asked or shown before is over. The practice already chosen is only named again: the
+// question the child is answering, or the hands on their way, go on as they were.
 void frmclock::choosePracticeMode(PracticeMode mode)
 {
     const bool set = mode == PracticeMode::set;
+    if (mode == practiceMode) {
+        speakText(saying(phrasing(), set ? Saying::SetMode : Saying::ReadMode));
+        return;
+    }
     shpRead->Visible = !set;
     shpSet->Visible = set;
     glideTimer.stop();
+    endReward();
     practiceMode = mode;
+    fitClickAreaToPractice();
     showInstructions();
     describeClock();
     if (set)
@@ -49,6 +58,39 @@ void frmclock::choosePracticeMode(PracticeMode mode)
     clickState = ClickState::get;
     setCaption(*lblTop, QString());
     lblDigital->Visible = !set;
+}
+
+// Setting the clock, a finger may take hold anywhere on the dial, its rim and a fingertip
+// beyond, where the design's click area stops short of the rim at the sides. Reading keeps
+// the design's area.
+void frmclock::fitClickAreaToPractice()
+{
+    if (!readClickArea)
+        readClickArea =
+            QRectF(lblClickMe->Left, lblClickMe->Top, lblClickMe->Width, lblClickMe->Height);
+    float left = float(readClickArea->left()), width = float(readClickArea->width());
+    if (practiceMode == PracticeMode::set) {
+        left = std::min(left, dialCenterX - dialRadius - kHandReachTwips);
+        width =
+            std::max(float(readClickArea->right()), dialCenterX + dialRadius + kHandReachTwips) -
+            left;
+    }
+    lblClickMe->Left = left;
+    lblClickMe->Width = width;
+}
+
+void frmclock::wirePracticeTimers()
+{
+    glideTimer.setInterval(kGlideStepMs);
+    connect(&glideTimer, &QTimer::timeout, this, &frmclock::glideStep);
+    voiceWait.setSingleShot(true);
+    connect(&voiceWait, &QTimer::timeout, this, &frmclock::speakWaitingText);
+    rewardTimer.setSingleShot(true);
+    rewardTimer.setInterval(kRewardMs);
+    connect(&rewardTimer, &QTimer::timeout, this, &frmclock::endReward);
+    touchHoldTimer.setSingleShot(true);
+    touchHoldTimer.setInterval(kTouchHoldMs);
+    connect(&touchHoldTimer, &QTimer::timeout, this, &frmclock::touchHeld);
 }
 
 void frmclock::showInstructions()

@@ -43,6 +43,7 @@ void frmclock::setClockClicked(int Button)
 // The readout shows the time asked for; the hands stay where the child left them.
 void frmclock::askSetTarget()
 {
+    endReward();
     play1Tic();
     setTarget =
         SetTarget{minutesOf(nextPracticeTime(), precisionRow(precisionMode).handUnit), true, 0};
@@ -52,10 +53,13 @@ void frmclock::askSetTarget()
     setCaption(*lblDigital, digitalReadout(setTarget.minutes / 60, (setTarget.minutes % 60) / 5.0));
     lblDigital->Visible = true;
     setCaption(*lblTop, promptText());
-    speakText(phrasing().askReading(timePhrase));
-    // What may come next, made while the child turns the hands.
+    // The tick is over before the voice asks, or it would cover the first word; the voice
+    // makes the question ready meanwhile, then what may come next while the child turns the
+    // hands.
+    const QString ask = phrasing().askReading(timePhrase);
+    speakTextAfter(ask, kTickAloneMs);
     if (voice)
-        voice->prepare({phrasing().right(timePhrase), phrasing().askWorded(altTimePhrase),
+        voice->prepare({ask, phrasing().right(timePhrase), phrasing().askWorded(altTimePhrase),
                         phrasing().shown(timePhrase)});
 }
 
@@ -63,9 +67,8 @@ void frmclock::checkHands()
 {
     switch (judge(setTarget, setHands)) {
     case Verdict::right:
-        playChime();
         setCaption(*lblTop, QString());
-        speakText(phrasing().right(timePhrase));
+        celebrate(phrasing().right(timePhrase));
         break;
     case Verdict::wrong:
         speakText(phrasing().wrong(phrasesOf(phrasing(), setHands).timePhrase));
@@ -97,6 +100,7 @@ void frmclock::sayHandsInWords()
 void frmclock::endSetTarget()
 {
     glideTimer.stop();
+    endReward();
     setTarget = SetTarget{};
     setGesture = SetGesture{};
     setHands = 0;

@@ -8,15 +8,10 @@
 #include <QLineF>
 #include <cmath>
 
-namespace
-{
-// How far from a hand a press still takes hold of it: a child's fingertip, about 20 pixels
-// either side at the design's size.
-constexpr float kReachTwips = 300;
-} // namespace
-
 void frmclock::lblClickMe_MouseDown(int Button, int /*Shift*/, float X, float Y)
 {
+    if (Button == 1)
+        watchTouchHold(X, Y);
     if (practiceMode != PracticeMode::set || Button != 1)
         return;
     setGesture = SetGesture{};
@@ -27,18 +22,22 @@ void frmclock::lblClickMe_MouseDown(int Button, int /*Shift*/, float X, float Y)
         setGesture.consumed = true;
         return;
     }
-    const TwipPoint at{lblClickMe->Left + X, lblClickMe->Top + Y};
-    setGesture.hand =
-        handAt({dialCenterX, dialCenterY}, handTip(Line1), handTip(Line2), at, kReachTwips);
+    // Anywhere on the clock will do: the press takes the hand on its side of the dial.
+    const double position =
+        dialPositionAt({dialCenterX, dialCenterY}, {lblClickMe->Left + X, lblClickMe->Top + Y});
+    const HandPositions hands = handPositions(setHands);
+    setGesture.hand = handNearerByAngle(position, hands.minuteMark, hands.hour);
 }
 
 void frmclock::lblClickMe_MouseMove(int Button, int /*Shift*/, float X, float Y)
 {
+    if (Button & 1)
+        touchMoved(X, Y);
     if (practiceMode != PracticeMode::set || !(Button & 1) || !setGesture.down ||
         setGesture.consumed)
         return;
     // The hands stay put until the press is plainly a drag, so a click never moves them.
-    if (!setGesture.dragged && !movedPastDragDistance(X, Y))
+    if (!setGesture.dragged && !movedPastDragDistance(setGesture.pressedAt, X, Y))
         return;
     setGesture.dragged = true;
     if (setGesture.hand == Hand::none)
@@ -73,29 +72,23 @@ void frmclock::putHandsAt(int minutes)
     if (minutes == setHands)
         return;
     setHands = minutes;
-    showHandsAt(minutes);
+    showHands(handPositions(minutes));
     playSoftTic();
 }
 
 // Hands only: in Set mode the readout shows the time asked for, not the hands'.
-void frmclock::showHandsAt(double minutes)
+void frmclock::showHands(const HandPositions& hands)
 {
-    shownHour = minutes / 60;
-    shownMinuteMark = std::fmod(minutes, 60) / 5;
+    shownHour = hands.hour;
+    shownMinuteMark = hands.minuteMark;
     drawHourHand();
     moveMinuteHand();
     repaintPanel();
 }
 
-TwipPoint frmclock::handTip(const Control* hand) const
+bool frmclock::movedPastDragDistance(QPointF pressedAt, float x, float y) const
 {
-    return {hand->X2, hand->Y2};
-}
-
-bool frmclock::movedPastDragDistance(float x, float y) const
-{
-    const QPointF from =
-        windowPosOf(float(setGesture.pressedAt.x()), float(setGesture.pressedAt.y()));
+    const QPointF from = windowPosOf(float(pressedAt.x()), float(pressedAt.y()));
     const QPointF to = windowPosOf(x, y);
     return QLineF(from, to).length() >= QApplication::startDragDistance();
 }

@@ -16,6 +16,15 @@ int shorterWay(int from, int to, int round)
     return delta;
 }
 
+// The same for positions on the dial, in twelfths of a turn: -6 < result <= 6.
+double shorterWayRound(double from, double to)
+{
+    double delta = std::fmod(to - from, 12.0);
+    if (delta < 0)
+        delta += 12;
+    return delta > 6 ? delta - 12 : delta;
+}
+
 int nearestWhole(double x, int round)
 {
     const int whole = static_cast<int>(std::lround(std::fmod(x, round)));
@@ -101,10 +110,21 @@ Verdict judge(SetTarget& target, int hands)
     return Verdict::wrong;
 }
 
-double glidePosition(int from, int to, double fraction)
+HandPositions handPositions(int minutes)
 {
+    const int wrapped = wrapMinutes(minutes);
+    return {wrapped / 60.0, (wrapped % 60) / 5.0};
+}
+
+HandPositions glideHands(int from, int to, double fraction)
+{
+    const HandPositions start = handPositions(from), end = handPositions(to);
+    if (fraction >= 1)
+        return end;
     const double t = std::clamp(fraction, 0.0, 1.0);
     const double eased = t * t * (3 - 2 * t);
-    const double position = from + shorterWay(from, to, kMinutesRound) * eased;
-    return std::fmod(position + kMinutesRound, kMinutesRound);
+    const auto along = [eased](double a, double b) {
+        return std::fmod(a + shorterWayRound(a, b) * eased + 12, 12.0);
+    };
+    return {along(start.hour, end.hour), along(start.minuteMark, end.minuteMark)};
 }

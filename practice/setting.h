@@ -51,11 +51,28 @@ enum class Verdict {
 // again.
 Verdict judge(SetTarget& target, int hands);
 
-// Where the hands stand (in minutes, not on a whole one) a fraction 0..1 of the way through
-// their glide from one time to another: the shorter way round the twelve hours, slow at both
-// ends, at the target exactly when the fraction is 1.
-double glidePosition(int from, int to, double fraction);
+// Where the hands stand: the hour hand in hours, the minute hand in five-minute marks, each
+// 0 <= value < 12.
+struct HandPositions {
+    double hour = 0;
+    double minuteMark = 0;
+};
+// Where the hands of a time in minutes from twelve stand, the hour hand geared.
+HandPositions handPositions(int minutes);
 
-// The glide takes about a second, in steps quick enough to look smooth.
-inline constexpr int kGlideSteps = 30;
+// Where the hands stand a fraction 0..1 of the way through their glide from one time to
+// another: each hand straight to its own place by its shorter way round (never more than
+// half a turn), not geared, so a child can follow both; slow at both ends, and exactly where
+// the time puts them when the fraction is 1.
+HandPositions glideHands(int from, int to, double fraction);
+
+// The glide takes about a second and a half, in frames close enough to follow with the eye.
+inline constexpr int kGlideSteps = 45;
 inline constexpr int kGlideStepMs = 33;
+
+// A right answer: the chime is heard alone this long before the voice praises, and the rim
+// glows this long.
+inline constexpr int kChimeAloneMs = 400;
+inline constexpr int kRewardMs = 1000;
+// A new question: the tick (40 ms) is over before the voice asks.
+inline constexpr int kTickAloneMs = 60;

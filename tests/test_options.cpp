@@ -113,8 +113,9 @@ void OptionsTest::eachOption_data()
     QTest::newRow("1 minute") << &frmclock::lbl1min_Click << OrderMode::sequence
                               << PrecisionMode::oneMin << " 1 minute precision" << true
                               << QStringList{"shpOrder", "shp1min", "shpRead"};
+    // Chosen already: only said again.
     QTest::newRow("Read") << &frmclock::lblRead_Click << OrderMode::sequence
-                          << PrecisionMode::quarter << "read the clock" << true
+                          << PrecisionMode::quarter << "read the clock" << false
                           << QStringList{"shpOrder", "shpQuarter", "shpRead"};
     QTest::newRow("Set") << &frmclock::lblSet_Click << OrderMode::sequence << PrecisionMode::quarter
                          << "set the clock" << true
@@ -208,34 +209,44 @@ void OptionsTest::markersAlwaysMatchSettings()
 
 void OptionsTest::optionsEndATimeBeingSet_data()
 {
-    // While a time is being set (asked, or shown by the hands gliding to it), every option
-    // but Random puts the hands back at twelve and ends it without a word.
+    // While a time is being set (asked, shown by the hands gliding to it, or just answered
+    // right and praised), every option but Random puts the hands back at twelve and ends it
+    // without a word more; Set, chosen already, leaves it as it was.
     QTest::addColumn<Handler>("option");
-    QTest::addColumn<bool>("gliding");
+    QTest::addColumn<QString>("state");
     QTest::addColumn<bool>("ends");
-    QTest::newRow("In Order, asked") << &frmclock::lblOrder_Click << false << true;
-    QTest::newRow("1/2 Hour, gliding") << &frmclock::lblHalf_Click << true << true;
-    QTest::newRow("Read, gliding") << &frmclock::lblRead_Click << true << true;
-    QTest::newRow("Set, asked") << &frmclock::lblSet_Click << false << true;
-    QTest::newRow("Random, asked") << &frmclock::lblRandom_Click << false << false;
-    QTest::newRow("Random, gliding") << &frmclock::lblRandom_Click << true << false;
+    QTest::newRow("In Order, asked") << &frmclock::lblOrder_Click << "asked" << true;
+    QTest::newRow("1/2 Hour, gliding") << &frmclock::lblHalf_Click << "gliding" << true;
+    QTest::newRow("Read, gliding") << &frmclock::lblRead_Click << "gliding" << true;
+    QTest::newRow("Read, praised") << &frmclock::lblRead_Click << "praised" << true;
+    QTest::newRow("Set, asked") << &frmclock::lblSet_Click << "asked" << false;
+    QTest::newRow("Random, asked") << &frmclock::lblRandom_Click << "asked" << false;
+    QTest::newRow("Random, gliding") << &frmclock::lblRandom_Click << "gliding" << false;
 }
 
 void OptionsTest::optionsEndATimeBeingSet()
 {
     QFETCH(Handler, option);
-    QFETCH(bool, gliding);
+    QFETCH(QString, state);
     QFETCH(bool, ends);
+    const bool gliding = state == "gliding", praised = state == "praised";
     ClockFixture fixture;
     frmclock& w = fixture.load();
     w.lblOrder_Click();
     w.lblSet_Click();
     w.lblClickMe_MouseUp(1, 0, 0, 0); // show me 12:15
-    w.lblClickMe_KeyDown(Qt::Key_PageUp, 0);
-    w.lblClickMe_MouseUp(1, 0, 0, 0); // that's 1:00, try again
+    if (praised) {
+        for (int mark = 0; mark < 3; ++mark)
+            w.lblClickMe_KeyDown(Qt::Key_Right, 0);
+        w.lblClickMe_MouseUp(1, 0, 0, 0); // yes, that's 12:15, once the chime is heard
+    } else {
+        w.lblClickMe_KeyDown(Qt::Key_PageUp, 0);
+        w.lblClickMe_MouseUp(1, 0, 0, 0); // that's 1:00, try again
+    }
     if (gliding)
         w.lblClickMe_MouseUp(1, 0, 0, 0);
     QCOMPARE(w.isGliding(), gliding);
+    QCOMPARE(w.isRewardShown(), praised);
     fixture.fakes.sounds.events.clear();
     (w.*option)();
     if (ends)
@@ -244,7 +255,12 @@ void OptionsTest::optionsEndATimeBeingSet()
         QTRY_VERIFY(!w.isGliding());
     const QStringList spoken = fixture.fakes.sounds.spoken();
     QCOMPARE(spoken.contains("this is 12 15"), gliding && !ends);
-    QCOMPARE(w.setTarget.pending, !gliding && !ends);
+    QCOMPARE(w.setTarget.pending, state == "asked" && !ends);
+    if (ends) {
+        QCOMPARE(w.voiceWaitMs(), -1); // nothing left to be said late
+        QVERIFY(!w.isRewardShown());
+        QCOMPARE(w.shapeClock->borderColor, QColor(128, 0, 0));
+    }
     // The hour hand: at twelve, still at the child's 1:00, or at 12:15 where the glide ends.
     const double hour = ends ? 0 : gliding ? 0.25 : 1;
     const TwipPoint tip = handEnd(w.dialCenterX, w.dialCenterY, w.hourHandLength, hour);

@@ -6,6 +6,8 @@
 #include "practice/setting.h"
 
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 
 Q_DECLARE_METATYPE(Hand)
 
@@ -62,34 +64,44 @@ void SettingTest::dialPosition()
 void SettingTest::handTakenHold_data()
 {
     // The minute hand points at the 12 (tip 2880 above the centre), the hour hand at the 3
-    // (tip 1800 right of it); hold is taken within 300.
+    // (tip 1800 right of it) or, one over the other, at the 12. "under": the hand a press is
+    // on, within 300 of it; "drags": the hand a drag from there moves, the nearer by angle.
     QTest::addColumn<TwipPoint>("hourTip");
+    QTest::addColumn<double>("hourAt");
     QTest::addColumn<TwipPoint>("point");
-    QTest::addColumn<Hand>("hand");
+    QTest::addColumn<Hand>("under");
+    QTest::addColumn<Hand>("drags");
     const TwipPoint atThree{6360, 6142.5}, atTwelve{4560, 4342.5};
-    QTest::newRow("minute tip") << atThree << TwipPoint{4560, 3262.5} << Hand::minute;
-    QTest::newRow("along the minute hand") << atThree << TwipPoint{4660, 4000} << Hand::minute;
-    QTest::newRow("250 past the minute tip") << atThree << TwipPoint{4560, 3012.5} << Hand::minute;
-    QTest::newRow("400 past the minute tip") << atThree << TwipPoint{4560, 2862.5} << Hand::none;
-    QTest::newRow("middle of the hour hand") << atThree << TwipPoint{5500, 6200} << Hand::hour;
-    QTest::newRow("200 past the hour tip") << atThree << TwipPoint{6560, 6142.5} << Hand::hour;
-    QTest::newRow("the face between them") << atThree << TwipPoint{5800, 4900} << Hand::none;
-    QTest::newRow("lower left of the face") << atThree << TwipPoint{3000, 8000} << Hand::none;
-    QTest::newRow("by the pin, nearer the minute hand")
-        << atThree << TwipPoint{4600, 6100} << Hand::minute;
-    QTest::newRow("by the pin, nearer the hour hand")
-        << atThree << TwipPoint{4640, 6120} << Hand::hour;
-    QTest::newRow("as near to both") << atThree << TwipPoint{4700, 6002.5} << Hand::minute;
+    const auto row = [&](const char* name, TwipPoint point, Hand under, Hand drags) {
+        QTest::newRow(name) << atThree << 3.0 << point << under << drags;
+    };
+    row("minute tip", {4560, 3262.5}, Hand::minute, Hand::minute);
+    row("along the minute hand", {4660, 4000}, Hand::minute, Hand::minute);
+    row("250 past the minute tip", {4560, 3012.5}, Hand::minute, Hand::minute);
+    row("400 past the minute tip", {4560, 2862.5}, Hand::none, Hand::minute);
+    row("middle of the hour hand", {5500, 6200}, Hand::hour, Hand::hour);
+    row("200 past the hour tip", {6560, 6142.5}, Hand::hour, Hand::hour);
+    // Positions 1.0 and 2.0, a third and two thirds of the way from the 12 to the 3.
+    row("the face by the 1", {5560, 4410}, Hand::none, Hand::minute);
+    row("the face by the 2", {6292, 5142.5}, Hand::none, Hand::hour);
+    // Position 7.33: 4.33 from the hour hand, 4.67 from the minute hand, round the back.
+    row("lower left of the face", {3000, 8000}, Hand::none, Hand::hour);
+    row("by the pin, nearer the minute hand", {4600, 6100}, Hand::minute, Hand::minute);
+    row("by the pin, nearer the hour hand", {4640, 6120}, Hand::hour, Hand::hour);
+    row("as near to both", {4700, 6002.5}, Hand::minute, Hand::minute);
     QTest::newRow("one over the other, past the hour tip")
-        << atTwelve << TwipPoint{4560, 4000} << Hand::minute;
+        << atTwelve << 0.0 << TwipPoint{4560, 4000} << Hand::minute << Hand::minute;
 }
 
 void SettingTest::handTakenHold()
 {
     QFETCH(TwipPoint, hourTip);
+    QFETCH(double, hourAt);
     QFETCH(TwipPoint, point);
-    QFETCH(Hand, hand);
-    QCOMPARE(handAt(kCentre, {4560, 3262.5}, hourTip, point, 300), hand);
+    QFETCH(Hand, under);
+    QFETCH(Hand, drags);
+    QCOMPARE(handUnder(kCentre, {4560, 3262.5}, hourTip, point), under);
+    QCOMPARE(handNearerByAngle(dialPositionAt(kCentre, point), 0, hourAt), drags);
 }
 
 void SettingTest::minuteHandDragged_data()
@@ -222,20 +234,27 @@ void SettingTest::verdicts()
 
 void SettingTest::glide_data()
 {
+    // Hands as positions on the dial: the hour hand in hours, the minute hand in marks.
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
     QTest::addColumn<double>("fraction");
-    QTest::addColumn<double>("position");
-    QTest::newRow("start") << 180 << 195 << 0.0 << 180.0;
-    QTest::newRow("half way") << 180 << 195 << 0.5 << 187.5;
-    QTest::newRow("a quarter of the time, slow at first") << 0 << 40 << 0.25 << 6.25;
-    QTest::newRow("end") << 180 << 195 << 1.0 << 195.0;
-    QTest::newRow("11:55 to 12:05 passes 12:00") << 715 << 5 << 0.5 << 0.0;
-    QTest::newRow("12:05 to 11:55 passes 12:00") << 5 << 715 << 0.5 << 0.0;
-    QTest::newRow("12:00 to 11:30 goes back") << 0 << 690 << 0.5 << 705.0;
-    QTest::newRow("ends on the target round the 12") << 700 << 20 << 1.0 << 20.0;
-    QTest::newRow("past the end stays at the target") << 700 << 20 << 1.5 << 20.0;
-    QTest::newRow("11:59 to 12:01 passes 12:00") << 719 << 1 << 0.5 << 0.0;
+    QTest::addColumn<double>("hour");
+    QTest::addColumn<double>("mark");
+    QTest::newRow("start") << 180 << 195 << 0.0 << 3.0 << 0.0;
+    QTest::newRow("half way") << 180 << 195 << 0.5 << 3.125 << 1.5;
+    // Eased 3t^2 - 2t^3 = 0.15625 of the hour hand's 2/3 of an hour on, and of the minute
+    // hand's 4 marks back, the shorter way to the 8.
+    QTest::newRow("12:00 to 12:40, a quarter of the time, slow at first")
+        << 0 << 40 << 0.25 << 0.10416666666666667 << 11.375;
+    QTest::newRow("end") << 180 << 195 << 1.0 << 3.25 << 3.0;
+    QTest::newRow("11:55 to 12:05 passes 12:00") << 715 << 5 << 0.5 << 0.0 << 0.0;
+    QTest::newRow("12:05 to 11:55 passes 12:00") << 5 << 715 << 0.5 << 0.0 << 0.0;
+    // Not geared: the minute hand goes back two marks, not on three turns round; the hour
+    // hand back 3 1/6 hours, half of it by half time.
+    QTest::newRow("12:00 to 8:50, each its own short way")
+        << 0 << 530 << 0.5 << 10.416666666666666 << 11.0;
+    QTest::newRow("12:00 to 6:30, half a turn") << 0 << 390 << 1.0 << 6.5 << 6.0;
+    QTest::newRow("past the end stays at the target") << 700 << 20 << 1.5 << 1 / 3.0 << 4.0;
 }
 
 void SettingTest::glide()
@@ -243,8 +262,17 @@ void SettingTest::glide()
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(double, fraction);
-    QFETCH(double, position);
-    QCOMPARE(glidePosition(from, to, fraction), position);
+    QFETCH(double, hour);
+    QFETCH(double, mark);
+    const HandPositions got = glideHands(from, to, fraction);
+    // The same place on the dial: 12 and 0 are one.
+    const auto near = [](double a, double b) {
+        const double apart = std::fmod(qAbs(a - b), 12.0);
+        return std::min(apart, 12 - apart) < 1e-12;
+    };
+    QVERIFY2(near(got.hour, hour) && near(got.minuteMark, mark),
+             qPrintable(QStringLiteral("%1 %2").arg(got.hour, 0, 'g', 17).arg(got.minuteMark)));
+    QVERIFY(got.hour >= 0 && got.hour < 12 && got.minuteMark >= 0 && got.minuteMark < 12);
 }
 
 void SettingTest::practiceTimeOnMarks_data()
