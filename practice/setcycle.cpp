@@ -91,7 +91,9 @@ void frmclock::rephraseShownTime()
         const ComposedTime target = phrasesOf(phrasing(), setTarget.minutes, hours, setTarget.half);
         timePhrase = target.timePhrase;
         altTimePhrase = target.altTimePhrase;
-    } else if (!timePhrase.isEmpty()) {
+    } else if (!altTimePhrase.isEmpty()) {
+        // Start-up's announcement leaves no worded phrase, and the hands hold its working
+        // values, not a practice time: there is nothing to say again until one is shown.
         composeTimePhrase();
     }
 }

@@ -91,6 +91,7 @@ private slots:
     void choiceTakesEffectAtOnce_data();
     void choiceTakesEffectAtOnce();
     void rememberedAcrossRuns();
+    void languageBeforeAnyPracticeTime();
 };
 
 void SettingsTest::fileValues_data()
@@ -382,6 +383,18 @@ void SettingsTest::rememberedAcrossRuns()
     }
     qunsetenv("QT_LOGGING_RULES");
     QCOMPARE(snapshot(home.path()), written);
+}
+
+// Straight after start-up there is no practice time: the hands hold the announcement's hour and
+// minute, which a new language must not read as a time of its own (2:07 read as 2:35).
+void SettingsTest::languageBeforeAnyPracticeTime()
+{
+    ClockFixture fixture(14, 7);
+    frmclock& w = fixture.load();
+    pick(w, QStringLiteral("language"), 3);
+    fixture.fakes.sounds.events.clear();
+    w.lblClickMe_MouseUp(2, 0, 0, 0);
+    QCOMPARE(fixture.fakes.sounds.spoken(), QStringList{QString()});
 }
 
 QTEST_MAIN(SettingsTest)
