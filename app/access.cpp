@@ -52,18 +52,23 @@ QString frmclock::accessibleDescription(const Control& control) const
 {
     if (&control != lblClickMe)
         return FormView::accessibleDescription(control);
+    // The readout as it is written, the half of the day beside it included.
+    const QString readout =
+        (lblDigital->Caption + QLatin1Char(' ') + lblDigital->smallText).trimmed();
     if (practiceMode == PracticeMode::set) {
-        // The time asked for is the question, not its answer: it may be read out.
+        // The time asked for is the question, not its answer: it may be read out, as the
+        // readout shows it where the hours of the day are told.
         const QString hands = clockText(setHands);
+        const QString asked = hours == Hours::twelve ? clockText(setTarget.minutes) : readout;
         if (setTarget.pending)
-            return tr("Show %1; the hands show %2.").arg(clockText(setTarget.minutes), hands);
+            return tr("Show %1; the hands show %2.").arg(asked, hands);
         return tr("The hands show %1.").arg(hands);
     }
     // While the child is asked, the readout is hidden and the answer must not be read out.
     if (clickState != ClickState::get)
         return tr("Say the time out loud, then click the clock again to check.");
     if (lblDigital->Visible)
-        return tr("The clock shows %1.").arg(lblDigital->Caption.trimmed());
+        return tr("The clock shows %1.").arg(readout);
     return {};
 }
 

@@ -15,6 +15,8 @@ const std::array<ChoiceTable, kChoiceCount>& table()
         {QStringLiteral("language"), QStringList{QStringLiteral("desktop")} + languageCodes()},
         {QStringLiteral("numerals"), {QStringLiteral("arabic"), QStringLiteral("roman")}},
         {QStringLiteral("size"), {QStringLiteral("design"), QStringLiteral("fill")}},
+        {QStringLiteral("hours"),
+         {QStringLiteral("12"), QStringLiteral("ampm"), QStringLiteral("24")}},
     }};
     return choices;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clockface/numeralring.h"
+#include "practice/modes.h"
 #include "speech/language/language.h"
 
 #include <QString>
@@ -12,8 +13,9 @@
 // Each is one of a few words, the same in the settings file and on the command line; the
 // first word is what the clock does when nobody has chosen. A new choice is a new name
 // here, its words in choices.cpp, an accessor below and a row in the settings window.
-enum class Choice { language, numerals, size };
-inline constexpr Choice kChoices[] = {Choice::language, Choice::numerals, Choice::size};
+enum class Choice { language, numerals, size, hours };
+inline constexpr Choice kChoices[] = {Choice::language, Choice::numerals, Choice::size,
+                                      Choice::hours};
 inline constexpr std::size_t kChoiceCount = std::size(kChoices);
 
 // The panel at its design size, centred, or grown to fill the screen.
@@ -41,6 +43,7 @@ public:
     std::optional<Language> language() const;
     Numerals numerals() const { return Numerals(index(Choice::numerals)); }
     PanelSize size() const { return PanelSize(index(Choice::size)); }
+    Hours hours() const { return Hours(index(Choice::hours)); }
 
     bool operator==(const Choices&) const = default;
 

@@ -30,8 +30,8 @@ const char* const kGeometryOptions[] = {"geometry", "qwindowgeometry"};
 const char* const kEpilogue =
     "\nWithout --windowed the clock covers the whole screen. To quit, click the red cross at\n"
     "the top right, or press Ctrl+Q or Alt+F4.\n"
-    "--language, --numerals and --size hold for one run. To keep them, choose them in the\n"
-    "settings for grown-ups: press Ctrl+, or hold down the small gear under the clock.\n"
+    "--language, --numerals, --size and --hours hold for one run. To keep them, choose them\n"
+    "in the settings for grown-ups: press Ctrl+, or hold down the small gear under the clock.\n"
     "Qt's own options, such as -platform, -display and -style, are understood too.\n";
 
 // The grown-ups' choices the command line may give for one run, beside --language.
@@ -43,6 +43,9 @@ const ChoiceOption kChoiceOptions[] = {
     {Choice::numerals, "The numerals round the dial: arabic (1 to 12) or roman (I to XII)."},
     {Choice::size, "The clock's size: design (its own size, in the middle of the screen) or "
                    "fill (as large as the screen allows)."},
+    {Choice::hours, "How the hours are told: 12 (the dial's twelve hours), ampm (each time in "
+                    "the morning or the afternoon, with a.m. and p.m. and a picture of the part "
+                    "of the day) or 24 (the 24-hour clock)."},
 };
 
 void addHidden(QCommandLineParser& parser, const QString& name, bool takesValue)

@@ -18,8 +18,8 @@ struct CommandLine {
     bool namesDisplay = false;
     // Their values, empty when not given.
     QString platform, display;
-    // --language, --numerals and --size, for this run only: over the grown-ups' settings,
-    // which are taken where none is given.
+    // --language, --numerals, --size and --hours, for this run only: over the grown-ups'
+    // settings, which are taken where none is given.
     GivenChoices given;
 };
 

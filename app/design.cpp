@@ -151,6 +151,15 @@ Control minuteMark(int minute)
     return c;
 }
 
+// The part of the day, in a small window of the dial that clock-face code places and fills;
+// above the dial, below everything on it, and shown only with the day's hours.
+Control dayPicture()
+{
+    Control c = placed("imgDayPart", ControlKind::Image, kParked, kParked, 960, 600);
+    c.Visible = false;
+    return c;
+}
+
 // Labels that fit their text take the size the text really has in the font found here.
 void fitLabels(Panel& panel)
 {
@@ -201,6 +210,9 @@ void frmclock::createControls(Panel& p)
                                    {kComic, 36, false}, kWhite, Wraps));
     readout.centred = true;
     readout.Visible = false;
+    // With a small text beside the time ("pm") the line stays inside the frame, Shape2, and
+    // clear of its outline.
+    readout.maxWidth = 2055 - 120;
     p.add(label("lblClickTheGreen",
                 tr("click the clock, then say the time outloud, then click the clock again to "
                    "check your response."),
@@ -264,6 +276,7 @@ void frmclock::createControls(Panel& p)
     p.add(image("Image7", kPracticeTop, kPracticeLeft));
     for (int minute = 0; minute < 60; ++minute)
         p.add(minuteMark(minute));
+    p.add(dayPicture());
     p.add(
         shape("shapeClock", ShapeKind::RoundedSquare, 960, 1800, 7200, 8685, kWhite, kMaroon, 16));
     p.setTopmost(p.add(closeBox(tr("Click to close program"))));

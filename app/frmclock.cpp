@@ -99,6 +99,7 @@ void frmclock::bindControls()
         {"lbl1min1", &frmclock::lbl1min1},
         {"shp1min", &frmclock::shp1min},
         {"lbl1min", &frmclock::lbl1min},
+        {"imgDayPart", &frmclock::imgDayPart},
     };
     for (const auto& [name, member] : members) {
         this->*member = panel().find(QLatin1String(name));

@@ -66,6 +66,7 @@ public:
     void openSettings();
     void grownUpChose(Choice choice, int index);
     void useLanguage(Language chosen);
+    void useHours(Hours chosen);
     void imgSettings_MouseDown(int Button);
     void imgSettings_MouseMove(float X, float Y);
     void imgSettings_MouseUp();
@@ -87,11 +88,12 @@ public:
     Control *Label5, *Image7, *Image8, *lblRead1, *lblSet1, *shpRead, *shpSet, *lblRead, *lblSet;
     Control *Image9, *lbl1min1, *shp1min, *lbl1min;
     std::array<Control*, 60> lnMinute{}; // the minute marks, lnMinute[0] at the 12
+    Control* imgDayPart;                 // the part of the day, in a window of the dial
 
     // ===================================================================================
     // Clock face: numerals, hands and digital readout              (clockface/)
     //   numerals.cpp: layoutDial; hands.cpp: the hands; readout.cpp: showDigitalTime;
-    //   minutemarks.cpp: the minute marks
+    //   minutemarks.cpp: the minute marks; daypicture.cpp: the part of the day
     // ===================================================================================
     void layoutDial();
     void showNumerals();
@@ -101,6 +103,9 @@ public:
     void drawMinuteHand(); // moveMinuteHand, then showDigitalTime
     void moveMinuteHand();
     void showDigitalTime();
+    void showReadout(double hour, double mark, DayHalf half);
+    void placeDayPicture();
+    void showDayPicture(int hour24);
 
     float dialCenterX = 0, dialCenterY = 0, dialRadius = 0;
     double minuteHandLength = 0, hourHandLength = 0;
@@ -167,10 +172,13 @@ public:
 
     double shownHour = 0;
     double shownMinuteMark = 0;
+    DayHalf shownDayHalf = DayHalf::am; // read where the hours of the day are told
     int sequenceStep = 1;
     PrecisionMode precisionMode = PrecisionMode::quarter;
     OrderMode orderMode = OrderMode::random;
     ClickState clickState = ClickState::get;
+    // How the hours are told, the grown-ups' choice, taken from the settings at start-up.
+    Hours hours = Hours::twelve;
 
     // -----------------------------------------------------------------------------------
     // Read or Set, and setting the clock                          (practice/)

@@ -32,6 +32,7 @@ void frmclock::watchForSettings()
 void frmclock::takeGrownUpsChoices()
 {
     numerals = settings.choices().numerals();
+    hours = settings.choices().hours();
     setPanelMayGrow(settings.choices().size() == PanelSize::fill);
 }
 
@@ -90,9 +91,21 @@ void frmclock::grownUpChose(Choice choice, int index)
     case Choice::size:
         setPanelMayGrow(settings.choices().size() == PanelSize::fill);
         break;
+    case Choice::hours:
+        useHours(settings.choices().hours());
+        break;
     }
     update();
     emit contentChanged();
+}
+
+// The practice starts again from twelve, as with a new precision: the in-order cycle is
+// twice as long with the day's hours, and a time asked in one form is not answered in the
+// other. Nothing is said; the readout and the day's picture show the new form at once.
+void frmclock::useHours(Hours chosen)
+{
+    hours = chosen;
+    refreshClock();
 }
 
 // Everything the child sees and hears in the new language: the texts on the panel, what

@@ -76,6 +76,9 @@ QString SettingsDialog::labelOf(Choice choice) const
         return tr("&Numerals:");
     case Choice::size:
         return tr("&Size:");
+    case Choice::hours:
+        //: How the clock tells the hours of the day.
+        return tr("&Hours:");
     }
     return {};
 }
@@ -96,6 +99,10 @@ QStringList SettingsDialog::itemsOf(Choice choice) const
     case Choice::size:
         //: The clock's panel at the size it was designed for, centred on the screen.
         return {tr("The clock's own size"), tr("Fill the screen")};
+    case Choice::hours:
+        //: The dial's twelve hours alone, as the clock has always told them; each time in the
+        //: morning or the afternoon; the 24-hour clock, 00:00 to 23:59.
+        return {tr("12-hour"), tr("a.m. and p.m."), tr("24-hour")};
     }
     return {};
 }

@@ -67,6 +67,7 @@ void frmclock::fixDialGeometry()
     Line2->Y1 = dialCenterY;
     layoutDial();
     placeMinuteMarks();
+    placeDayPicture();
 }
 
 void frmclock::centerDialShapes()
@@ -83,6 +84,7 @@ void frmclock::putTimeOfDayOnClock(const TimeOfDay& now)
 {
     shownHour = now.hour + now.minute / 60.0;
     shownMinuteMark = (now.minute / 60.0) * 12;
+    shownDayHalf = now.hour >= 12 ? DayHalf::pm : DayHalf::am;
     drawHourHand();
     drawMinuteHand();
 }

@@ -93,3 +93,9 @@ QString digitalReadout(double shownHour, double shownMinuteMark)
         hourText = QStringLiteral("12");
     return hourText + QLatin1Char(':') + minuteText;
 }
+
+QString dayReadout(int hour24, double shownMinuteMark)
+{
+    // The mark is rounded as digitalReadout rounds it; the day starts at 00, not 12.
+    return padToTwo(hour24) + QLatin1Char(':') + padToTwo(std::nearbyint(shownMinuteMark * 5));
+}

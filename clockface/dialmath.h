@@ -41,3 +41,5 @@ TwipSegment minuteMarkEnds(float centerX, float centerY, float radius, int minut
 
 // "hh:mm" of the practice readout, e.g. "01:00", "12:15", "14:07".
 QString digitalReadout(double shownHour, double shownMinuteMark);
+// "hh:mm" of the 24-hour clock for an hour of the day 0..23: "00:15", "15:15".
+QString dayReadout(int hour24, double shownMinuteMark);

@@ -114,6 +114,90 @@ void drawGear(QPainter& p)
     p.fillPath(gear.subtracted(hole), gearColour);
 }
 
+const QSizeF dayWindowSize(64, 40);
+
+// The part of the day, seen through a small window of the dial as a watch shows the moon: a
+// sky, the hills, and the sun or the moon where they stand then, inside a thin rim of the
+// dial's maroon.
+void drawDayWindow(QPainter& p, QColor skyTop, QColor skyLow, QColor hillColour,
+                   const Drawing& sunOrMoon)
+{
+    const QRectF frame = QRectF(QPointF(0, 0), dayWindowSize).adjusted(1, 1, -1, -1);
+    QPainterPath window;
+    window.addRoundedRect(frame, 8, 8);
+    p.save();
+    p.setClipPath(window);
+    QLinearGradient sky(0, 0, 0, dayWindowSize.height());
+    sky.setColorAt(0, skyTop);
+    sky.setColorAt(1, skyLow);
+    p.fillRect(frame, sky);
+    sunOrMoon(p);
+    QPainterPath hills;
+    hills.moveTo(0, 40);
+    hills.lineTo(0, 30);
+    hills.cubicTo(12, 25, 22, 29, 34, 31);
+    hills.cubicTo(46, 33, 54, 27, 64, 28);
+    hills.lineTo(64, 40);
+    hills.closeSubpath();
+    p.fillPath(hills, hillColour);
+    p.restore();
+    p.setPen(QPen(QColor(128, 0, 0), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(window);
+}
+
+void drawSun(QPainter& p, QPointF centre, qreal radius, QColor colour, bool rays)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(centre, radius, radius);
+    if (!rays)
+        return;
+    p.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::RoundCap));
+    for (int ray = 0; ray < 8; ++ray) {
+        const qreal angle = qDegreesToRadians(ray * 45.0 + 22.5);
+        const QPointF along(std::cos(angle), std::sin(angle));
+        p.drawLine(centre + along * (radius + 2.5), centre + along * (radius + 5.5));
+    }
+}
+
+void drawNight(QPainter& p)
+{
+    drawDayWindow(p, QColor(8, 14, 44), QColor(28, 38, 84), QColor(20, 52, 32), [](QPainter& sky) {
+        QPainterPath moon;
+        moon.addEllipse(QPointF(24, 16), 9, 9);
+        QPainterPath bite;
+        bite.addEllipse(QPointF(29, 13), 8, 8);
+        sky.fillPath(moon.subtracted(bite), QColor(250, 240, 190));
+        sky.setPen(Qt::NoPen);
+        sky.setBrush(QColor(255, 255, 230));
+        for (const QPointF star :
+             {QPointF(42, 8), QPointF(52, 15), QPointF(11, 9), QPointF(37, 20), QPointF(57, 6)})
+            sky.drawEllipse(star, 1.1, 1.1);
+    });
+}
+
+void drawMorning(QPainter& p)
+{
+    drawDayWindow(
+        p, QColor(140, 195, 250), QColor(255, 220, 160), QColor(70, 150, 60),
+        [](QPainter& sky) { drawSun(sky, QPointF(17, 28), 8, QColor(255, 190, 40), true); });
+}
+
+void drawAfternoon(QPainter& p)
+{
+    drawDayWindow(
+        p, QColor(50, 140, 235), QColor(150, 210, 255), QColor(80, 165, 60),
+        [](QPainter& sky) { drawSun(sky, QPointF(32, 14), 7, QColor(255, 220, 0), true); });
+}
+
+void drawEvening(QPainter& p)
+{
+    drawDayWindow(
+        p, QColor(100, 70, 150), QColor(255, 150, 70), QColor(45, 85, 45),
+        [](QPainter& sky) { drawSun(sky, QPointF(47, 29), 8, QColor(235, 80, 40), false); });
+}
+
 const qreal iconSide = 36;
 
 // Rounds a length in logical units to an even number of device pixels, at least two,
@@ -172,7 +256,11 @@ int main(int argc, char** argv)
     bool ok = saveBoth(out, "closecross", crossSize, drawCloseCross) &&
               saveBoth(out, "button", buttonSize, drawButton) &&
               saveBoth(out, "icon", QSizeF(iconSide, iconSide), drawIcon) &&
-              saveBoth(out, "gear", gearSize, drawGear);
+              saveBoth(out, "gear", gearSize, drawGear) &&
+              saveBoth(out, "day-night", dayWindowSize, drawNight) &&
+              saveBoth(out, "day-morning", dayWindowSize, drawMorning) &&
+              saveBoth(out, "day-afternoon", dayWindowSize, drawAfternoon) &&
+              saveBoth(out, "day-evening", dayWindowSize, drawEvening);
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         ok = ok && save(render(QSizeF(iconSide, iconSide), size / iconSide, drawIcon),
                         out.filePath(QString("icons/%1.png").arg(size)));

@@ -55,6 +55,8 @@ void frmclock::lbl1min_Click()
 void frmclock::refreshClock()
 {
     sequenceStep = 1;
+    // Twelve where the day's cycle begins: midnight.
+    shownDayHalf = DayHalf::am;
     shownHour = 0;
     shownMinuteMark = 0;
     drawHourHand();

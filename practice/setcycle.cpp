@@ -2,17 +2,21 @@
 // checks them. Twice wrong, and the clock shows the time itself.
 #include "app/form/textfit.h"
 #include "app/frmclock.h"
-#include "clockface/dialmath.h"
+#include "speech/dayphrase.h"
 #include "speech/timephrase.h"
 
 namespace
 {
-// The phrases of a time in minutes from twelve; hour 0 is said as twelve.
-ComposedTime phrasesOf(const Phrasing& phrasing, int minutes)
+// The phrases of a time in minutes from twelve; hour 0 is said as twelve, and placed in the
+// half of the day where the day's hours are told.
+ComposedTime phrasesOf(const Phrasing& phrasing, int minutes, Hours hours, DayHalf half)
 {
-    const std::optional<ComposedTime> composed =
+    std::optional<ComposedTime> composed =
         composeMinutePhraseIn(phrasing, minutes / 60, minutes % 60);
-    return composed ? *composed : ComposedTime{};
+    if (!composed)
+        return ComposedTime{};
+    placeInDay(*composed, phrasing, hours, half);
+    return *composed;
 }
 } // namespace
 
@@ -45,12 +49,14 @@ void frmclock::askSetTarget()
 {
     endReward();
     play1Tic();
+    const ShownTime next = nextPracticeTime();
     setTarget =
-        SetTarget{minutesOf(nextPracticeTime(), precisionRow(precisionMode).handUnit), true, 0};
-    const ComposedTime target = phrasesOf(phrasing(), setTarget.minutes);
+        SetTarget{minutesOf(next, precisionRow(precisionMode).handUnit), true, 0, next.half};
+    shownDayHalf = next.half;
+    const ComposedTime target = phrasesOf(phrasing(), setTarget.minutes, hours, next.half);
     timePhrase = target.timePhrase;
     altTimePhrase = target.altTimePhrase;
-    setCaption(*lblDigital, digitalReadout(setTarget.minutes / 60, (setTarget.minutes % 60) / 5.0));
+    showReadout(setTarget.minutes / 60, (setTarget.minutes % 60) / 5.0, next.half);
     lblDigital->Visible = true;
     setCaption(*lblTop, promptText());
     // The tick is over before the voice asks, or it would cover the first word; the voice
@@ -71,7 +77,8 @@ void frmclock::checkHands()
         celebrate(phrasing().right(timePhrase));
         break;
     case Verdict::wrong:
-        speakText(phrasing().wrong(phrasesOf(phrasing(), setHands).timePhrase));
+        speakText(
+            phrasing().wrong(phrasesOf(phrasing(), setHands, hours, setTarget.half).timePhrase));
         break;
     case Verdict::shown:
         setCaption(*lblTop, QString());
@@ -84,17 +91,19 @@ void frmclock::checkHands()
 void frmclock::rephraseShownTime()
 {
     if (practiceMode == PracticeMode::set && setTarget.pending) {
-        const ComposedTime target = phrasesOf(phrasing(), setTarget.minutes);
+        const ComposedTime target = phrasesOf(phrasing(), setTarget.minutes, hours, setTarget.half);
         timePhrase = target.timePhrase;
         altTimePhrase = target.altTimePhrase;
-    } else if (!timePhrase.isEmpty()) {
+    } else if (!altTimePhrase.isEmpty()) {
+        // Start-up's announcement leaves no worded phrase, and the hands hold its working
+        // values, not a practice time: there is nothing to say again until one is shown.
         composeTimePhrase();
     }
 }
 
 void frmclock::sayHandsInWords()
 {
-    speakText(phrasesOf(phrasing(), setHands).altTimePhrase);
+    speakText(phrasesOf(phrasing(), setHands, hours, shownDayHalf).altTimePhrase);
 }
 
 void frmclock::endSetTarget()

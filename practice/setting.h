@@ -34,11 +34,13 @@ int hourHandDraggedTo(int minutes, double position);
 // hour; 0 for any other key (a Qt::Key).
 int handStepForKey(int key, int handUnit);
 
-// The time asked for, and how it went so far.
+// The time asked for, and how it went so far. The child sets the dial's twelve hours; the
+// half of the day is the question's, said with the time asked and with the hands' time.
 struct SetTarget {
     int minutes = 0;
     bool pending = false; // asked and not yet answered
     int wrongAnswers = 0;
+    DayHalf half = DayHalf::am;
 };
 
 enum class Verdict {

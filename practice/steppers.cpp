@@ -27,6 +27,7 @@ void frmclock::advanceTime()
 // rounds the stored mark, and the hands must keep the unrounded one.
 void frmclock::showStep(const ShownTime& time)
 {
+    shownDayHalf = time.half;
     shownHour = time.hour;
     drawHourHand();
     shownMinuteMark = time.mark;
@@ -44,11 +45,14 @@ void frmclock::stepRandom(PrecisionMode mode)
     showStep(drawRandomTime(mode));
 }
 
+// Told with the day's hours, the cycle goes round the dial twice, morning and afternoon.
 ShownTime frmclock::takeInOrderTime(PrecisionMode mode)
 {
     const PrecisionRow& row = precisionRow(mode);
-    const ShownTime time = inOrderTime(row, sequenceStep);
-    sequenceStep = nextSequenceStep(row, sequenceStep);
+    const bool day = hours != Hours::twelve;
+    const ShownTime time =
+        day ? inOrderTimeOfDay(row, sequenceStep) : inOrderTime(row, sequenceStep);
+    sequenceStep = nextSequenceStep(row, sequenceStep, day ? 2 : 1);
     return time;
 }
 
@@ -56,7 +60,9 @@ ShownTime frmclock::takeInOrderTime(PrecisionMode mode)
 ShownTime frmclock::drawRandomTime(PrecisionMode mode)
 {
     os.random->reseedFromTimer();
-    return randomTime(precisionRow(mode), os.random->next());
+    const float r = os.random->next();
+    return hours == Hours::twelve ? randomTime(precisionRow(mode), r)
+                                  : randomTimeOfDay(precisionRow(mode), r);
 }
 
 // The time advanceTime would show next, as a value: setting the clock asks for it rather

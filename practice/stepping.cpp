@@ -16,13 +16,34 @@ ShownTime inOrderTime(const PrecisionRow& row, int sequenceStep)
     return {hour, minuteMarkFor(hour)};
 }
 
-int nextSequenceStep(const PrecisionRow& row, int sequenceStep)
+int nextSequenceStep(const PrecisionRow& row, int sequenceStep, int turns)
 {
-    // A step can only exceed the cycle if the precision changed without the reset that
-    // goes with it; starting the cycle again beats counting on past twelve (or overflowing).
-    if (sequenceStep >= row.cycleLength())
+    // A step can only exceed the cycle if the precision or the hours changed without the
+    // reset that goes with it; starting the cycle again beats counting on past twelve (or
+    // overflowing).
+    if (sequenceStep >= turns * row.cycleLength())
         return 1;
     return sequenceStep + 1;
+}
+
+ShownTime inOrderTimeOfDay(const PrecisionRow& row, int sequenceStep)
+{
+    const int turn = row.cycleLength();
+    const bool afternoon = sequenceStep > turn;
+    ShownTime time = inOrderTime(row, afternoon ? sequenceStep - turn : sequenceStep);
+    // Each turn ends on twelve, which is the next half's: noon, then midnight.
+    const bool twelve = sequenceStep % turn == 0;
+    time.half = afternoon != twelve ? DayHalf::pm : DayHalf::am;
+    return time;
+}
+
+ShownTime randomTimeOfDay(const PrecisionRow& row, float r)
+{
+    // Exact in float: doubling, and taking 1 from a number in [1, 2).
+    const bool afternoon = r >= 0.5f;
+    ShownTime time = randomTime(row, afternoon ? 2 * r - 1 : 2 * r);
+    time.half = afternoon ? DayHalf::pm : DayHalf::am;
+    return time;
 }
 
 ShownTime randomTime(const PrecisionRow& row, float r)

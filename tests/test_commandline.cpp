@@ -113,15 +113,17 @@ void CommandLineTest::parse_data()
                               << false << "-geometry is not supported; --windowed" << none;
     QTest::newRow("language") << QStringList{"--language", "de"} << Outcome::Run << false << false
                               << none << "language=de";
-    QTest::newRow("numerals and size")
-        << QStringList{"--numerals", "roman", "--size=fill"} << Outcome::Run << false << false
-        << none << "numerals=roman size=fill";
+    QTest::newRow("numerals, size and hours")
+        << QStringList{"--numerals", "roman", "--size=fill", "--hours", "24"} << Outcome::Run
+        << false << false << none << "numerals=roman size=fill hours=24";
     QTest::newRow("a choice's word in capitals")
         << QStringList{"--language", "EN-gb", "--numerals", "Arabic"} << Outcome::Run << false
         << false << none << "language=en-GB numerals=arabic";
     QTest::newRow("unknown numerals")
         << QStringList{"--numerals", "greek"} << Outcome::Refuse << false << false
         << "--numerals takes arabic or roman, not 'greek'." << none;
+    QTest::newRow("unknown hours") << QStringList{"--hours=pm"} << Outcome::Refuse << false << false
+                                   << "--hours takes 12, ampm or 24, not 'pm'." << none;
     QTest::newRow("help names the choices' words")
         << QStringList{"-h"} << Outcome::Print << false << false << "--size <design|fill>" << none;
     QTest::newRow("unknown language")

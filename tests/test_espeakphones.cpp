@@ -105,6 +105,20 @@ void TestEspeakPhones::everyTextSoundsAsItsWords_data()
         };
         addTimes("", dialRows(code));
         addTimes("minutes ", minuteRows(code));
+        // The day's own words: every hour of the 24 and every part of the day stand at a
+        // quarter past, noon and midnight on the hour; the minutes' words are the dial's.
+        for (const DayRow& row : dayRows(code)) {
+            if (row.minute != 15 && !(row.minute == 0 && row.hour % 12 == 0))
+                continue;
+            const DayPhrasing& day = phrasing.day;
+            const int h = row.hour, m = row.minute;
+            QTest::addRow("%s day %d:%02d a.m./p.m.", voice, h, m)
+                << QByteArray(voice) << day.readingAmPm(h, m) << row.readingAmPm << QString();
+            QTest::addRow("%s day %d:%02d 24-hour", voice, h, m)
+                << QByteArray(voice) << day.reading24(h, m) << row.reading24 << QString();
+            QTest::addRow("%s day %d:%02d worded", voice, h, m)
+                << QByteArray(voice) << day.worded(h, m) << row.worded << QString();
+        }
         for (const TextRow& row : textRows(code))
             QTest::addRow("%s %s", voice, qPrintable(row.key))
                 << QByteArray(voice) << spokenFor(phrasing, row.key) << row.text

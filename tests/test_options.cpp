@@ -27,6 +27,8 @@ private slots:
     void phrasesReadToThePrecision();
     void realRandomOnlyLegalTimesAndAllOfThem_data();
     void realRandomOnlyLegalTimesAndAllOfThem();
+    void theDayThroughTheWindow_data();
+    void theDayThroughTheWindow();
 };
 
 namespace
@@ -380,6 +382,68 @@ void OptionsTest::realRandomOnlyLegalTimesAndAllOfThem()
         seen.insert(caption);
     }
     QCOMPARE(seen.size(), 12 * perHour);
+}
+
+void OptionsTest::theDayThroughTheWindow_data()
+{
+    // With the day's hours the practice goes round the dial twice, or draws any hour of the
+    // day; the readout, its small text, the picture and both phrases show which turn it is.
+    QTest::addColumn<int>("hours"); // the index of the choice's word: 12, ampm, 24
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<Handler>("precision");
+    QTest::addColumn<int>("times"); // in order, how many; 0: one random draw of `draw`
+    QTest::addColumn<float>("draw");
+    QTest::addColumn<QStringList>("shown"); // readout, small text, picture, reading, worded
+    const Handler hour = &frmclock::lblHour_Click, quarter = &frmclock::lblQuarter_Click;
+    const auto row = [](const char* name, int hours, const char* language, Handler precision,
+                        int times, float draw, const QStringList& shown) {
+        QTest::newRow(name) << hours << QString::fromLatin1(language) << precision << times << draw
+                            << shown;
+    };
+    row("a.m.: one in the morning", 1, "en-US", hour, 1, 0,
+        {"01:00", "am", "night", " 1 a.m.", " 1 o clock in the morning"});
+    row("a.m.: noon ends the first turn", 1, "en-US", hour, 12, 0,
+        {"12:00", "pm", "afternoon", " 12 noon", " 12 noon"});
+    row("p.m.: seven in the evening", 1, "en-US", hour, 19, 0,
+        {"07:00", "pm", "evening", " 7 p.m.", " 7 o clock in the evening"});
+    row("midnight ends the day", 1, "en-US", hour, 24, 0,
+        {"12:00", "am", "night", " 12 midnight", " 12 midnight"});
+    row("French, a quarter to noon", 1, "fr", quarter, 47, 0,
+        {"11:45", "", "morning", "onze heures quarante-cinq du matin", "midi moins le quart"});
+    row("German 24-hour, afternoon", 2, "de", quarter, 61, 0,
+        {"15:15", "", "afternoon", QString::fromUtf8("fünfzehn Uhr fünfzehn"),
+         "Viertel nach drei am Nachmittag"});
+    row("random, the upper half is the afternoon's", 1, "es-419", quarter, 0, 0.625f,
+        {"03:00", "p. m.", "afternoon", "las tres de la tarde", "las tres de la tarde"});
+    row("random 24-hour, the lower half is the morning's", 2, "en-GB", quarter, 0, 0.375f,
+        {"09:00", "", "morning", "oh nine hundred", "nine o'clock in the morning"});
+}
+
+void OptionsTest::theDayThroughTheWindow()
+{
+    QFETCH(int, hours);
+    QFETCH(QString, language);
+    QFETCH(Handler, precision);
+    QFETCH(int, times);
+    QFETCH(float, draw);
+    QFETCH(QStringList, shown);
+    ClockFixture fixture;
+    frmclock& w = *fixture.window;
+    w.language = *languageFromCode(language);
+    w.settings.choose(Choice::hours, hours);
+    fixture.load();
+    if (times > 0)
+        w.lblOrder_Click();
+    (w.*precision)();
+    fixture.fakes.random.script = {draw};
+    for (int i = 0; i < std::max(times, 1); ++i)
+        w.lblClickMe_MouseUp(1, 0, 0, 0), w.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(w.lblDigital->Caption, shown[0]);
+    QCOMPARE(w.lblDigital->smallText, shown[1]);
+    QVERIFY(w.imgDayPart->Visible);
+    QCOMPARE(w.imgDayPart->picture, ":/pictures/day-" + shown[2] + ".png");
+    QCOMPARE(w.timePhrase, shown[3]);
+    QCOMPARE(w.altTimePhrase, shown[4]);
 }
 
 QTEST_MAIN(OptionsTest)

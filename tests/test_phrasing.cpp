@@ -13,6 +13,8 @@ class TestPhrasing : public QObject
 private slots:
     void everyTimeOnTheDial_data();
     void everyTimeOnTheDial();
+    void everyTimeOfTheDay_data();
+    void everyTimeOfTheDay();
     void everythingElseSaid_data();
     void everythingElseSaid();
     void composedForTheWindow_data();
@@ -22,6 +24,8 @@ private slots:
     void languageChoice_data();
     void languageChoice();
 };
+
+Q_DECLARE_METATYPE(DayRow)
 
 namespace
 {
@@ -60,6 +64,26 @@ void TestPhrasing::everyTimeOnTheDial()
     QCOMPARE(phrasing.worded(hour, minute), worded);
 }
 
+void TestPhrasing::everyTimeOfTheDay_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<DayRow>("row");
+    for (const QString& code : minuteTabledLanguageCodes())
+        for (const DayRow& row : dayRows(code))
+            QTest::addRow("%s %d:%02d", qPrintable(code), row.hour, row.minute) << code << row;
+}
+
+void TestPhrasing::everyTimeOfTheDay()
+{
+    QFETCH(QString, code);
+    QFETCH(DayRow, row);
+    const DayPhrasing& day = phrasingOf(code).day;
+    QCOMPARE(day.readingAmPm(row.hour, row.minute), row.readingAmPm);
+    QCOMPARE(day.reading24(row.hour, row.minute), row.reading24);
+    QCOMPARE(day.worded(row.hour, row.minute), row.worded);
+    QCOMPARE(day.written(row.hour, row.minute), row.written);
+}
+
 void TestPhrasing::everythingElseSaid_data()
 {
     QTest::addColumn<QString>("code");
@@ -86,6 +110,9 @@ void TestPhrasing::everythingElseSaid_data()
     add("askReading 3:15", "show me 3 15");
     add("askWorded 3:15", "show me quarter after  3");
     add("wrong 3:20", "that's 3 20, try again");
+    add("announcementAmPm 21:05", "the current time is  9 oh 5 p.m.");
+    add("announcementAmPm 0:00", "the current time is  12 midnight");
+    add("announcement24 9:05", "the current time is  oh 9 oh 5");
 }
 
 void TestPhrasing::everythingElseSaid()

@@ -73,6 +73,8 @@ private slots:
         QTest::newRow("button") << "button" << QSize(123, 31);
         QTest::newRow("icon") << "icon" << QSize(36, 36);
         QTest::newRow("gear") << "gear" << QSize(18, 18);
+        for (const char* part : {"day-night", "day-morning", "day-afternoon", "day-evening"})
+            QTest::newRow(part) << part << QSize(64, 40);
     }
 
     void sizes()
@@ -132,6 +134,12 @@ private slots:
         QTest::newRow("icon hour hand") << "icon" << QPointF(23, 17.5) << Ink::Black;
         QTest::newRow("icon nothing at nine") << "icon" << QPointF(12, 17.5) << Ink::White;
         QTest::newRow("icon six o'clock dot") << "icon" << QPointF(18, 32) << Ink::Dark;
+
+        // The window's rounded corner and rim, and a night sky told from the day's.
+        QTest::newRow("day corner") << "day-afternoon" << QPointF(0, 0) << Ink::Transparent;
+        QTest::newRow("day rim") << "day-morning" << QPointF(32, 0.5) << Ink::Maroon;
+        QTest::newRow("night sky") << "day-night" << QPointF(6, 6) << Ink::Dark;
+        QTest::newRow("afternoon sky") << "day-afternoon" << QPointF(6, 6) << Ink::Blue;
     }
 
     void colours()

@@ -24,6 +24,7 @@ private slots:
     void setRoundGestures();
     void glideFrames_data();
     void glideFrames();
+    void setRoundThroughTheDay();
 };
 
 namespace
@@ -535,6 +536,50 @@ void PracticeRoundTest::glideFrames()
     QVERIFY(handAt(w, w.Line2, w.hourHandLength, to / 60.0));
     QCOMPARE(log.spoken().size(), 1);
     QVERIFY(log.spoken().first().startsWith(QStringLiteral("this is")));
+// The child sets the dial's twelve hours; the voice asks, and judges, in the day's form, the
+// hands' time said in the half of the day that was asked.
+void PracticeRoundTest::setRoundThroughTheDay()
+{
+    ClockFixture fixture(9, 41);
+    frmclock& w = *fixture.window;
+    w.settings.choose(Choice::hours, 1); // a.m. and p.m.
+    fixture.load();
+    SoundLog& log = fixture.fakes.sounds;
+    for (const Control* option : {w.lblOrder1, w.lblSet1})
+        QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(option));
+    const QPoint face = fixture.at(3000, 8000);
+    QTest::mouseClick(&w, Qt::LeftButton, {}, face);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:show me 12 15 a.m."));
+    QCOMPARE(w.lblDigital->Caption + ' ' + w.lblDigital->smallText, QStringLiteral("12:15 am"));
+    QCOMPARE(w.imgDayPart->picture, QStringLiteral(":/pictures/day-night.png"));
+    QTest::mouseClick(&w, Qt::RightButton, {}, face);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:show me quarter after midnight"));
+    QTest::keyClick(&w, Qt::Key_PageUp);
+    QTest::keyClick(&w, Qt::Key_Right);
+    QTest::keyClick(&w, Qt::Key_Right);
+    QTest::keyClick(&w, Qt::Key_Right);
+    QTest::keyClick(&w, Qt::Key_Space);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:that's 1 15 a.m., try again"));
+    QTest::keyClick(&w, Qt::Key_PageDown);
+    QTest::keyClick(&w, Qt::Key_Space);
+    QCOMPARE(log.events.last(), QStringLiteral("speak:yes, that's 12 15 a.m."));
+
+    // A draw in the upper half asks for an afternoon time in German on the 24-hour clock; the
+    // hands, turned back from twelve to eleven, are said in the half asked for.
+    ClockFixture german(9, 41);
+    frmclock& g = *german.window;
+    g.language = Language::German;
+    g.settings.choose(Choice::hours, 2);
+    german.load();
+    g.lblSet_Click();
+    german.fakes.random.script = {0.625f};
+    g.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(german.fakes.sounds.spoken().last(), QStringLiteral("Stell die Uhr auf fünfzehn Uhr"));
+    QCOMPARE(g.lblDigital->Caption, QStringLiteral("15:00"));
+    g.lblClickMe_KeyDown(Qt::Key_PageDown, 0);
+    g.lblClickMe_MouseUp(1, 0, 0, 0);
+    QCOMPARE(german.fakes.sounds.spoken().last(),
+             QString::fromUtf8("Das ist dreiundzwanzig Uhr, versuch es noch einmal"));
 }
 
 QTEST_MAIN(PracticeRoundTest)

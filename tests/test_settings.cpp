@@ -91,26 +91,30 @@ private slots:
     void choiceTakesEffectAtOnce_data();
     void choiceTakesEffectAtOnce();
     void rememberedAcrossRuns();
+    void languageBeforeAnyPracticeTime();
 };
 
 void SettingsTest::fileValues_data()
 {
-    // Each row's file and the choices made of it (language, numerals, size); every value
+    // Each row's file and the choices made of it (language, numerals, size, hours); every value
     // left out is said in a line of its own, holding these words.
     QTest::addColumn<QString>("kind"); // file, none, folder or pipe
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("choices");
     QTest::addColumn<QStringList>("lines");
-    const QString defaults = "desktop arabic design";
+    const QString defaults = "desktop arabic design 12";
     QTest::newRow("no file") << "none" << QByteArray() << defaults << QStringList();
-    QTest::newRow("all three") << "file" << QByteArray("language=de\nnumerals=roman\nsize=fill\n")
-                               << "de roman fill" << QStringList();
+    QTest::newRow("all four") << "file"
+                              << QByteArray("language=de\nnumerals=roman\nsize=fill\nhours=24\n")
+                              << "de roman fill 24" << QStringList();
     QTest::newRow("in [General], in capitals")
-        << "file" << QByteArray("[General]\nlanguage=EN-gb\nnumerals=Roman\n")
-        << "en-GB roman design" << QStringList();
+        << "file" << QByteArray("[General]\nlanguage=EN-gb\nnumerals=Roman\nhours=AmPm\n")
+        << "en-GB roman design ampm" << QStringList();
     QTest::newRow("unknown word, the rest kept")
-        << "file" << QByteArray("numerals=purple\nsize=fill\nlanguage=nl\n") << "nl arabic fill"
+        << "file" << QByteArray("numerals=purple\nsize=fill\nlanguage=nl\n") << "nl arabic fill 12"
         << QStringList{"numerals is \"purple\", not arabic or roman; it is ignored."};
+    QTest::newRow("hours unknown") << "file" << QByteArray("hours=13\n") << defaults
+                                   << QStringList{"hours is \"13\", not 12, ampm or 24;"};
     QTest::newRow("a list") << "file" << QByteArray("numerals=roman, arabic\n") << defaults
                             << QStringList{"numerals is no single word"};
     QTest::newRow("a long word, said short")
@@ -120,11 +124,11 @@ void SettingsTest::fileValues_data()
         << QStringList{"numerals is \"" + QString(40, 'x') + "...\", not arabic or roman"};
     QTest::newRow("unknown key and section")
         << "file" << QByteArray("colour=blue\nnumerals=roman\n[Clock]\nsize=fill\n")
-        << "desktop roman design"
+        << "desktop roman design 12"
         << QStringList{"\"colour\" is no setting", "\"Clock/size\" is no setting"};
     QTest::newRow("damaged")
         << "file" << QByteArray("\x01\x02\xff\xfe garbage\nnumerals=roman\n[broken\nsize=fill\n")
-        << "desktop roman design"
+        << "desktop roman design 12"
         << QStringList{"it is damaged; the settings that could be read are used.",
                        "\"broken/size\" is no setting"};
     QTest::newRow("huge") << "file" << QByteArray("numerals=roman\n").repeated(70000) << defaults
@@ -170,13 +174,13 @@ void SettingsTest::commandLineHoldsForTheRunAlone()
     GivenChoices given;
     given[std::size_t(Choice::numerals)] = 1;
     Settings settings(path, given);
-    QCOMPARE(words(settings.choices()), QStringLiteral("desktop roman design"));
+    QCOMPARE(words(settings.choices()), QStringLiteral("desktop roman design 12"));
     QVERIFY(!QFile::exists(path));
 
     settings.choose(Choice::size, 1);
-    QCOMPARE(words(settings.choices()), QStringLiteral("desktop roman fill"));
+    QCOMPARE(words(settings.choices()), QStringLiteral("desktop roman fill 12"));
     QCOMPARE(contentOf(path), QByteArray("[General]\nsize=fill\n"));
-    QCOMPARE(words(Settings(path).choices()), QStringLiteral("desktop arabic fill"));
+    QCOMPARE(words(Settings(path).choices()), QStringLiteral("desktop arabic fill 12"));
     QVERIFY2(said.isEmpty(), qPrintable(said.join('\n')));
 }
 
@@ -210,7 +214,7 @@ void SettingsTest::choicesHoldWhenTheyCannotBeKept()
     said.clear();
     settings.choose(Choice::numerals, 1);
     settings.choose(Choice::size, 1);
-    QCOMPARE(words(settings.choices()), QStringLiteral("desktop roman fill"));
+    QCOMPARE(words(settings.choices()), QStringLiteral("desktop roman fill 12"));
     QCOMPARE(said.size(), 1);
     QVERIFY2(said.first().contains(line), qPrintable(said.first()));
     QCOMPARE(snapshot(home.path()), before);
@@ -379,6 +383,18 @@ void SettingsTest::rememberedAcrossRuns()
     }
     qunsetenv("QT_LOGGING_RULES");
     QCOMPARE(snapshot(home.path()), written);
+}
+
+// Straight after start-up there is no practice time: the hands hold the announcement's hour and
+// minute, which a new language must not read as a time of its own (2:07 read as 2:35).
+void SettingsTest::languageBeforeAnyPracticeTime()
+{
+    ClockFixture fixture(14, 7);
+    frmclock& w = fixture.load();
+    pick(w, QStringLiteral("language"), 3);
+    fixture.fakes.sounds.events.clear();
+    w.lblClickMe_MouseUp(2, 0, 0, 0);
+    QCOMPARE(fixture.fakes.sounds.spoken(), QStringList{QString()});
 }
 
 QTEST_MAIN(SettingsTest)

@@ -22,6 +22,8 @@ private slots:
     void missingVoiceGivesNoticeAndSilentProgram();
     void speaksTheChosenLanguage_data();
     void speaksTheChosenLanguage();
+    void startsInTheChosenHours_data();
+    void startsInTheChosenHours();
 };
 
 void StartupTest::ticksThenShowThenPauseThenAnnouncement()
@@ -264,6 +266,61 @@ void StartupTest::speaksTheChosenLanguage()
     else if (then == "right")
         w.lblClickMe_MouseUp(2, 0, 0, 0);
     QCOMPARE(fixture.fakes.sounds.spoken(), heard);
+}
+
+void StartupTest::startsInTheChosenHours_data()
+{
+    QTest::addColumn<int>("hours"); // the index of the choice's word: 12, ampm, 24
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<int>("minute");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("beside");  // the readout's small text
+    QTest::addColumn<QString>("picture"); // empty: none shown
+    QTest::newRow("12-hour, as always") << 0 << "en-US" << 15 << 15 << "the current time is  3 15"
+                                        << " 3:15"
+                                        << ""
+                                        << "";
+    QTest::newRow("a.m. and p.m., afternoon")
+        << 1 << "en-US" << 15 << 15 << "the current time is  3 15 p.m."
+        << " 3:15"
+        << "pm"
+        << ":/pictures/day-afternoon.png";
+    QTest::newRow("a.m. and p.m., French evening")
+        << 1 << "fr" << 19 << 40 << "Il est sept heures quarante du soir"
+        << " 7:40"
+        << ""
+        << ":/pictures/day-evening.png";
+    QTest::newRow("24-hour, German morning") << 2 << "de" << 7 << 5 << "Es ist sieben Uhr fünf"
+                                             << "07:05"
+                                             << ""
+                                             << ":/pictures/day-morning.png";
+}
+
+// Start-up shows and says the real time in the chosen form, with the picture of its part of
+// the day.
+void StartupTest::startsInTheChosenHours()
+{
+    QFETCH(int, hours);
+    QFETCH(QString, language);
+    QFETCH(int, hour);
+    QFETCH(int, minute);
+    QFETCH(QString, spoken);
+    QFETCH(QString, caption);
+    QFETCH(QString, beside);
+    QFETCH(QString, picture);
+    ClockFixture fixture(hour, minute);
+    frmclock& w = *fixture.window;
+    w.language = *languageFromCode(language);
+    w.settings.choose(Choice::hours, hours);
+    fixture.load();
+    QCOMPARE(fixture.fakes.sounds.spoken().value(0), spoken);
+    QCOMPARE(w.lblDigital->Caption, caption);
+    QCOMPARE(w.lblDigital->smallText, beside);
+    QCOMPARE(w.imgDayPart->Visible, !picture.isEmpty());
+    if (!picture.isEmpty())
+        QCOMPARE(w.imgDayPart->picture, picture);
 }
 
 QTEST_MAIN(StartupTest)

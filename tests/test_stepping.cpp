@@ -9,6 +9,7 @@
 
 using Checkpoints = QMap<int, QString>; // n-th time of a lap -> readout
 Q_DECLARE_METATYPE(PrecisionMode)
+Q_DECLARE_METATYPE(DayHalf)
 
 namespace
 {
@@ -21,6 +22,12 @@ QString slotReadout(int firstMinutes, int minutesPerSlot, int slot)
     const int minutes = firstMinutes + slot * minutesPerSlot;
     const int hour = minutes / 60;
     return QString::asprintf("%02d:%02d", hour == 0 ? 12 : hour, minutes % 60);
+}
+
+// A time of the day as the 24-hour clock writes it.
+QString dayClock(const ShownTime& shown)
+{
+    return dayReadout(hourOfDay(int(std::floor(shown.hour)), shown.half), shown.mark);
 }
 
 } // namespace
@@ -42,6 +49,10 @@ private slots:
     void randomSlotBoundaries();
     void manyRandomDraws_data();
     void manyRandomDraws();
+    void dayLap_data();
+    void dayLap();
+    void randomDayDraws_data();
+    void randomDayDraws();
 
 private:
     static void addPrecisionRows();
@@ -287,6 +298,100 @@ void TestStepping::manyRandomDraws()
         seen.insert(digitalReadout(shown.hour, shown.mark));
     }
     QCOMPARE(seen.size(), cycleLength);
+}
+
+// The day's cycle goes round the dial twice, from just after midnight to noon and on to
+// midnight, each turn the dial's own times to the bit, then starts again.
+void TestStepping::dayLap_data()
+{
+    QTest::addColumn<PrecisionMode>("mode");
+    QTest::addColumn<int>("cycleLength");
+    QTest::addColumn<Checkpoints>("checkpoints");
+    QTest::newRow("hour") << PrecisionMode::hour << 12
+                          << Checkpoints{{1, "01:00"},  {11, "11:00"}, {12, "12:00"}, {13, "13:00"},
+                                         {23, "23:00"}, {24, "00:00"}, {25, "01:00"}};
+    QTest::newRow("half") << PrecisionMode::half << 24
+                          << Checkpoints{{1, "00:30"},  {2, "01:00"},  {24, "12:00"},
+                                         {25, "12:30"}, {48, "00:00"}, {49, "00:30"}};
+    QTest::newRow("quarter") << PrecisionMode::quarter << 48
+                             << Checkpoints{{1, "00:15"},  {47, "11:45"}, {48, "12:00"},
+                                            {49, "12:15"}, {61, "15:15"}, {96, "00:00"},
+                                            {97, "00:15"}};
+    QTest::newRow("5min") << PrecisionMode::fiveMin << 144
+                          << Checkpoints{{1, "00:05"},
+                                         {144, "12:00"},
+                                         {145, "12:05"},
+                                         {287, "23:55"},
+                                         {288, "00:00"}};
+    QTest::newRow("1min") << PrecisionMode::oneMin << 720
+                          << Checkpoints{{1, "00:01"},   {719, "11:59"},  {720, "12:00"},
+                                         {721, "12:01"}, {1147, "19:07"}, {1440, "00:00"},
+                                         {1441, "00:01"}};
+}
+
+void TestStepping::dayLap()
+{
+    QFETCH(PrecisionMode, mode);
+    QFETCH(int, cycleLength);
+    QFETCH(Checkpoints, checkpoints);
+    const PrecisionRow& row = precisionRow(mode);
+    QSet<QString> lap;
+    int step = 1;
+    for (int n = 1; n <= 2 * cycleLength + 1; ++n) {
+        const ShownTime shown = inOrderTimeOfDay(row, step);
+        const ShownTime dial = inOrderTime(row, (step - 1) % cycleLength + 1);
+        QVERIFY(shown.hour == dial.hour && shown.mark == dial.mark);
+        const QString readout = dayClock(shown);
+        if (checkpoints.contains(n))
+            QVERIFY2(readout == checkpoints.value(n),
+                     qPrintable(QStringLiteral("time %1: %2").arg(n).arg(readout)));
+        if (n <= 2 * cycleLength)
+            lap.insert(readout);
+        step = nextSequenceStep(row, step, 2);
+    }
+    QCOMPARE(lap.size(), 2 * cycleLength);
+    QCOMPARE(step, 2);
+}
+
+// The lower half of the draws gives the morning's turn, the upper the afternoon's, each
+// spread over the dial as randomTime spreads a draw; every time of the day turns up.
+void TestStepping::randomDayDraws_data()
+{
+    // The first draw, the first of the upper half and the last, worked by hand: whole hours
+    // run from one o'clock to twelve in each half, so twelve of the morning is midnight.
+    QTest::addColumn<PrecisionMode>("mode");
+    QTest::addColumn<int>("cycleLength");
+    QTest::addColumn<QStringList>("extremes");
+    QTest::newRow("hour") << PrecisionMode::hour << 12
+                          << QStringList{"01:00", "00:00", "13:00", "12:00"};
+    QTest::newRow("half") << PrecisionMode::half << 24
+                          << QStringList{"00:00", "11:30", "12:00", "23:30"};
+    QTest::newRow("quarter") << PrecisionMode::quarter << 48
+                             << QStringList{"00:00", "11:45", "12:00", "23:45"};
+    QTest::newRow("5min") << PrecisionMode::fiveMin << 144
+                          << QStringList{"00:00", "11:55", "12:00", "23:55"};
+    QTest::newRow("1min") << PrecisionMode::oneMin << 720
+                          << QStringList{"00:00", "11:59", "12:00", "23:59"};
+}
+
+void TestStepping::randomDayDraws()
+{
+    QFETCH(PrecisionMode, mode);
+    QFETCH(int, cycleLength);
+    QFETCH(QStringList, extremes);
+    const PrecisionRow& row = precisionRow(mode);
+    const float draws[] = {0.f, std::nextafter(0.5f, 0.f), 0.5f, kLargestDraw};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(dayClock(randomTimeOfDay(row, draws[i])), extremes[i]);
+    std::mt19937 generator(20261208u);
+    QSet<QString> seen;
+    for (int draw = 0; draw < 60000; ++draw) {
+        const float r = float(generator() >> 8) * 0x1p-24f;
+        const ShownTime shown = randomTimeOfDay(row, r);
+        QCOMPARE(shown.half, r < 0.5f ? DayHalf::am : DayHalf::pm);
+        seen.insert(dayClock(shown));
+    }
+    QCOMPARE(seen.size(), 2 * cycleLength);
 }
 
 QTEST_APPLESS_MAIN(TestStepping)

@@ -1,6 +1,7 @@
 // The window as it stands after start-up: its controls, its geometry, what a mouse press
 // lands on, and what it looks like.
 #include "app/form/panelfit.h"
+#include "app/form/textfit.h"
 #include "clockface/dialmath.h"
 #include "tests/support/clockfixture.h"
 
@@ -29,6 +30,8 @@ private slots:
     void pixels();
     void minuteMarksOnlyAtOneMinute();
     void numeralIsDrawnInsideItsBox();
+    void dayPictureCoversNothingOfTheDial_data();
+    void dayPictureCoversNothingOfTheDial();
 };
 
 void WindowTest::designVisibility_data()
@@ -290,6 +293,8 @@ void WindowTest::pixels_data()
     QTest::newRow("Set button") << QPointF(2000, 1900) << Expect{248, 248, 248} << screen;
     QTest::newRow("1 minute button") << QPointF(10300, 8300) << Expect{248, 248, 248} << screen;
     QTest::newRow("where Practice was") << QPointF(9500, 9300) << Expect{0, 64, 0} << screen;
+    QTest::newRow("no day picture above the 6")
+        << QPointF(4560, 7942) << Expect{255, 255, 255} << screen;
     // Shrunk to fit, every part stays where the twips say.
     QTest::newRow("small: rim") << QPointF(960 + 120, 6142.5) << Expect{128, 0, 0} << small;
     QTest::newRow("small: dial face") << QPointF(3000, 8000) << Expect{255, 255, 255} << small;
@@ -374,6 +379,43 @@ void WindowTest::numeralIsDrawnInsideItsBox()
                 dark += qGray(shot.pixel(x, y)) < 80;
         QVERIFY2(dark > 20, qPrintable(n->name));
     }
+}
+
+void WindowTest::dayPictureCoversNothingOfTheDial_data()
+{
+    QTest::addColumn<int>("numerals"); // the index of the choice's word: arabic, roman
+    QTest::newRow("1 to 12") << 0;
+    QTest::newRow("I to XII") << 1;
+}
+
+// Shown with the day's hours, in the window above the 6: clear of every numeral's box and
+// inside the ring of the minute marks, and drawn. The readout beside it writes its widest
+// English time, start-up's " 12:45" with "pm", inside its frame, the outline 2 pixels wide.
+void WindowTest::dayPictureCoversNothingOfTheDial()
+{
+    QFETCH(int, numerals);
+    ClockFixture fixture(12, 45);
+    frmclock& w = *fixture.window;
+    w.settings.choose(Choice::numerals, numerals);
+    w.settings.choose(Choice::hours, 1);
+    fixture.load();
+    const Control& picture = *w.imgDayPart;
+    QVERIFY(picture.Visible);
+    const QRectF box(picture.Left, picture.Top, picture.Width, picture.Height);
+    for (const Control* n :
+         {w.n1, w.n2, w.n3, w.n4, w.n5, w.n6, w.n7, w.n8, w.n9, w.n10, w.n11, w.n12})
+        QVERIFY2(!box.intersects(QRectF(n->Left, n->Top, n->Width, n->Height)),
+                 qPrintable(n->name));
+    const TwipSegment mark = minuteMarkEnds(w.dialCenterX, w.dialCenterY, w.dialRadius, 30);
+    QVERIFY(box.bottom() < mark.inner.y);
+    QVERIFY(box.contains(w.dialCenterX, w.dialCenterY + w.dialRadius / 2));
+    const QImage shot = w.grab().toImage();
+    const QColor sky = shot.pixelColor(fixture.at(w.dialCenterX - 360, float(box.top() + 120)));
+    QVERIFY2(sky.blue() > sky.red() + 50, qPrintable(sky.name()));
+
+    const Control& readout = *w.lblDigital;
+    QCOMPARE(readout.Caption + readout.smallText, QStringLiteral(" 12:45pm"));
+    QVERIFY(fittedTextSize(readout, readout.Caption).width() <= w.Shape2->Width - 60);
 }
 
 QTEST_MAIN(WindowTest)

@@ -47,6 +47,24 @@
         <source>Fill the screen</source>
         <translation>Fill the screen</translation>
     </message>
+    <message>
+        <source>&amp;Hours:</source>
+        <extracomment>How the clock tells the hours of the day.</extracomment>
+        <translation>&amp;Hours:</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <extracomment>The dial&apos;s twelve hours alone, as the clock has always told them; each time in the morning or the afternoon; the 24-hour clock, 00:00 to 23:59.</extracomment>
+        <translation>12-hour</translation>
+    </message>
+    <message>
+        <source>a.m. and p.m.</source>
+        <translation>am and pm</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24-hour</translation>
+    </message>
 </context>
 <context>
     <name>frmclock</name>

@@ -47,6 +47,24 @@
         <source>Fill the screen</source>
         <translation>Remplir l&apos;écran</translation>
     </message>
+    <message>
+        <source>&amp;Hours:</source>
+        <extracomment>How the clock tells the hours of the day.</extracomment>
+        <translation>&amp;Heures :</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <extracomment>The dial&apos;s twelve hours alone, as the clock has always told them; each time in the morning or the afternoon; the 24-hour clock, 00:00 to 23:59.</extracomment>
+        <translation>12 heures</translation>
+    </message>
+    <message>
+        <source>a.m. and p.m.</source>
+        <translation>matin, après-midi et soir</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24 heures</translation>
+    </message>
 </context>
 <context>
     <name>frmclock</name>

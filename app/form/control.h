@@ -36,6 +36,10 @@ struct Control {
     float maxWidth = 0;
     // The pixel size the text had to shrink to; 0 while the design's size fits.
     int shrunkPixelSize = 0;
+    // A short text after the caption in a smaller font on the same line, such as a unit;
+    // the two are fitted, centred and shrunk together, and a wrapped label's line with one
+    // is also kept within maxWidth where that is set. Empty for most labels.
+    QString smallText;
 
     // Shapes and lines: outline and line width are in pixels
     ShapeKind shape = ShapeKind::Circle;

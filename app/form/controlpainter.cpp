@@ -4,6 +4,7 @@
 #include "app/form/textfit.h"
 #include "app/form/twips.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -67,10 +68,32 @@ void paintLine(QPainter& p, const Control& c)
                QPointF(c.X2 / kTwipsPerPixel, c.Y2 / kTwipsPerPixel));
 }
 
+// The caption and its small text on one baseline, placed as one line.
+void paintLabelWithSmallText(QPainter& p, const Control& c)
+{
+    const QFont font = labelFont(c), small = smallTextFont(font);
+    const QFontMetricsF metrics(font), smallMetrics(small);
+    const qreal captionWidth = metrics.horizontalAdvance(c.Caption);
+    const qreal gap = smallMetrics.horizontalAdvance(QLatin1Char(' '));
+    const qreal width = captionWidth + gap + smallMetrics.horizontalAdvance(c.smallText);
+    const QRectF box = pixelBox(c);
+    const qreal left = c.centred ? box.center().x() - width / 2 : box.left();
+    const qreal baseline = box.top() + metrics.ascent();
+    p.setPen(c.foreColor);
+    p.setFont(font);
+    p.drawText(QPointF(left, baseline), c.Caption);
+    p.setFont(small);
+    p.drawText(QPointF(left + captionWidth + gap, baseline), c.smallText);
+}
+
 void paintLabel(QPainter& p, const Control& c)
 {
     if (c.Caption.isEmpty())
         return;
+    if (!c.smallText.isEmpty()) {
+        paintLabelWithSmallText(p, c);
+        return;
+    }
     p.setFont(labelFont(c));
     p.setPen(c.foreColor);
     int flags = Qt::AlignTop | (c.centred ? Qt::AlignHCenter : Qt::AlignLeft);

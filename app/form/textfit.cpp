@@ -19,8 +19,32 @@ QStringList familiesFor(const QString& family)
 // A wrapped text is measured in a box as wide as the label's and as tall as it needs.
 constexpr qreal kAnyHeight = 1e6;
 
+// The width of one line of text with the label's small text after it, in pixels.
+qreal lineWidth(const Control& label, const QString& text, const QFont& font)
+{
+    const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+    if (label.smallText.isEmpty())
+        return width;
+    const QFontMetricsF small(smallTextFont(font));
+    return width + small.horizontalAdvance(QLatin1Char(' ')) +
+           small.horizontalAdvance(label.smallText);
+}
+
+// A text with a small text after it stays on one line.
+bool lineFitsAt(const Control& label, const QString& text, const QFont& font)
+{
+    const qreal width = lineWidth(label, text, font) * kTwipsPerPixel;
+    const bool narrowEnough = label.maxWidth <= 0 || width <= label.maxWidth;
+    if (label.fitsText)
+        return narrowEnough;
+    return narrowEnough && width <= label.Width &&
+           QFontMetricsF(font).height() * kTwipsPerPixel <= label.Height;
+}
+
 bool fitsAt(const Control& label, const QString& text, const QFont& font)
 {
+    if (!label.smallText.isEmpty())
+        return lineFitsAt(label, text, font);
     const QFontMetricsF metrics(font);
     if (label.fitsText)
         return label.maxWidth <= 0 ||
@@ -66,15 +90,25 @@ QFont labelFont(const Control& label)
     return font;
 }
 
-QSizeF fittedTextSize(const Control& label, const QString& text)
+QFont smallTextFont(const QFont& font)
 {
-    const QFontMetricsF metrics(labelFont(label));
-    return {metrics.horizontalAdvance(text) * kTwipsPerPixel, metrics.height() * kTwipsPerPixel};
+    // Small enough to read as a note to the text, large enough to read at all.
+    QFont small = font;
+    small.setPixelSize(std::max(1, qRound(font.pixelSize() * 0.4)));
+    return small;
 }
 
-void setCaption(Control& label, const QString& text)
+QSizeF fittedTextSize(const Control& label, const QString& text)
+{
+    const QFont font = labelFont(label);
+    return {lineWidth(label, text, font) * kTwipsPerPixel,
+            QFontMetricsF(font).height() * kTwipsPerPixel};
+}
+
+void setCaption(Control& label, const QString& text, const QString& smallText)
 {
     label.Caption = text;
+    label.smallText = smallText;
     label.shrunkPixelSize = shrunkPixelSize(label, text);
     if (!label.fitsText)
         return;

@@ -8,6 +8,15 @@
 // minute is named with its noun, "eine Minute nach drei", as a lone "eins" before "nach" or
 // "vor" is not said. Readings and the announcement use the official form, hour, "Uhr",
 // minutes, which says any minute without doubt ("drei Uhr sieben"), on the 12-hour dial.
+//
+// The day's hours as Deutsche Welle's "Uhrzeiten" teaches them: the official reading counts
+// all 24 hours ("zwanzig Uhr fünfundfünfzig", "null Uhr"); on the dial's twelve hours the
+// part of the day follows, as an adverb after the reading ("acht Uhr morgens", "zwölf Uhr
+// mittags", "drei Uhr nachmittags", "zwölf Uhr nachts") and with its noun after the worded
+// phrase ("Viertel nach drei am Nachmittag", "in der Nacht"). The parts are the usual ones:
+// Morgen from six, Vormittag from ten, Mittag from twelve, Nachmittag from two, Abend from
+// six, Nacht from ten. Midnight is named in a phrase that names twelve with "nach" or "vor"
+// ("Viertel vor Mitternacht") and on its own; noon keeps "zwölf Uhr mittags".
 
 #include "speech/lang/dialwords.h"
 #include "speech/lang/phrasing.h"
@@ -34,15 +43,24 @@ QString number(int n)
 }
 
 // One is "ein" before "Uhr" and "eins" everywhere else: "ein Uhr", "fünf nach eins".
+QString uhr(int hour)
+{
+    return (hour == 1 ? QStringLiteral("ein") : number(hour)) + QLatin1String(" Uhr");
+}
+
 QString hourUhr(int hour)
 {
-    const int h = dialHour(hour);
-    return (h == 1 ? QStringLiteral("ein") : number(h)) + QLatin1String(" Uhr");
+    return uhr(dialHour(hour));
+}
+
+QString withMinutes(const QString& hour, int minute)
+{
+    return minute == 0 ? hour : hour + QLatin1Char(' ') + number(minute);
 }
 
 QString official(int hour, int minute)
 {
-    return minute == 0 ? hourUhr(hour) : hourUhr(hour) + QLatin1Char(' ') + number(minute);
+    return withMinutes(hourUhr(hour), minute);
 }
 
 QString reading(int hour, int minute)
@@ -50,10 +68,9 @@ QString reading(int hour, int minute)
     return official(hour, minute);
 }
 
-QString worded(int hour, int minute)
+// The worded phrase with the names of the hour and of the next one.
+QString wordedNamed(int hour, int minute, const QString& h, const QString& next)
 {
-    const QString h = number(dialHour(hour));
-    const QString next = number(nextDialHour(hour));
     const auto count = [](int minutes) {
         if (minutes == 1)
             return QStringLiteral("eine Minute");
@@ -70,6 +87,11 @@ QString worded(int hour, int minute)
     if (minute < 40)
         return count(minute - 30) + QLatin1String(" nach halb ") + next;
     return count(60 - minute) + QLatin1String(" vor ") + next;
+}
+
+QString worded(int hour, int minute)
+{
+    return wordedNamed(hour, minute, number(dialHour(hour)), number(nextDialHour(hour)));
 }
 
 QString announcement(int hour24, int minute)
@@ -97,6 +119,62 @@ QString shown(const QString& reading)
     return QLatin1String("So sieht ") + reading + QLatin1String(" aus");
 }
 
+struct PartOfDay {
+    int from; // the first hour of the day it covers
+    const char* adverb;
+    const char* noun;
+};
+
+// In the order of the day; the night before six goes on from the night after ten.
+constexpr std::array<PartOfDay, 6> kParts{{{6, "morgens", "am Morgen"},
+                                           {10, "vormittags", "am Vormittag"},
+                                           {12, "mittags", "am Mittag"},
+                                           {14, "nachmittags", "am Nachmittag"},
+                                           {18, "abends", "am Abend"},
+                                           {22, "nachts", "in der Nacht"}}};
+
+const PartOfDay& partOf(int hour24)
+{
+    const PartOfDay* part = &kParts.back();
+    for (const PartOfDay& each : kParts)
+        if (hour24 >= each.from)
+            part = &each;
+    return *part;
+}
+
+QString readingAmPm(int hour24, int minute)
+{
+    return official(hour24, minute) + QLatin1Char(' ') + QLatin1String(partOf(hour24).adverb);
+}
+
+QString reading24(int hour24, int minute)
+{
+    return withMinutes(uhr(hour24), minute);
+}
+
+QString wordedOfDay(int hour24, int minute)
+{
+    if (hour24 == 12 && minute == 0)
+        return QStringLiteral("zwölf Uhr mittags");
+    // Up to twenty past the phrase names its own hour with "nach", from twenty to the next
+    // with "vor"; halves name the next hour with "halb".
+    const int named = minute <= 20 ? hour24 : minute >= 40 ? (hour24 + 1) % 24 : -1;
+    const QString midnight = QStringLiteral("Mitternacht");
+    if (named == 0)
+        return minute == 0 ? midnight : wordedNamed(hour24, minute, midnight, midnight);
+    return worded(hour24, minute) + QLatin1Char(' ') + QString::fromUtf8(partOf(hour24).noun);
+}
+
+QString announcementAmPm(int hour24, int minute)
+{
+    return QLatin1String("Es ist ") + readingAmPm(hour24, minute);
+}
+
+QString announcement24(int hour24, int minute)
+{
+    return QLatin1String("Es ist ") + reading24(hour24, minute);
+}
+
 } // namespace
 
 // Found by phrasingFor.
@@ -113,4 +191,5 @@ extern const Phrasing kGerman{
     {"Klicke auf die Uhr, um zu beginnen", "der Reihe nach", "zufällige Reihenfolge",
      "volle Stunden", "halbe Stunden", "Viertelstunden", "auf fünf Minuten genau",
      "auf die Minute genau", "Uhr lesen", "Uhr stellen"},
+    {readingAmPm, reading24, wordedOfDay, announcementAmPm, announcement24, nothingWritten},
 };

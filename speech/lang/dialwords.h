@@ -27,3 +27,10 @@ template <std::size_t N> QString wordAt(const std::array<const char*, N>& words,
         return {};
     return QString::fromUtf8(words[static_cast<std::size_t>(index)]);
 }
+
+// What a language writes beside a 12-hour time when it writes no a.m. or p.m. and leaves the
+// part of the day to the picture.
+inline QString nothingWritten(int /*hour24*/, int /*minute*/)
+{
+    return {};
+}

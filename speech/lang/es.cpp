@@ -5,6 +5,9 @@
 // to run to the next hour as soon as the half is past ("las cuatro menos veintinueve"), as
 // the Academias' Nueva gramática (21.2.5d) has it, and counts them as the reading does ("las
 // tres y uno", "menos uno").
+//
+// In Spain the night begins at nine ("las nueve de la noche"; eight is still "de la tarde"),
+// as its late sunset has it.
 
 #include "speech/lang/dialwords.h"
 #include "speech/lang/spanish.h"
@@ -31,10 +34,43 @@ QString worded(int hour, int minute)
     }
 }
 
+constexpr int kNightFrom = 21;
+
+QString readingAmPm(int hour24, int minute)
+{
+    return spanish::readingAmPm(hour24, minute, kNightFrom);
+}
+
+QString wordedOfDay(int hour24, int minute)
+{
+    return spanish::ofDay(minute == 0 ? theHour(hour24) : worded(hour24, minute), hour24,
+                          kNightFrom);
+}
+
+QString announcementAmPm(int hour24, int minute)
+{
+    return spanish::announcing(readingAmPm(hour24, minute));
+}
+
+QString announcement24(int hour24, int minute)
+{
+    return spanish::announcing(spanish::reading24(hour24, minute));
+}
+
 } // namespace
 
 // Found by phrasingFor.
 extern const Phrasing kSpanish{
-    Language::Spanish, spanish::reading, worded,         spanish::announcement, spanish::ask,
-    spanish::ask,      spanish::right,   spanish::wrong, spanish::shown,        spanish::kSayings,
+    Language::Spanish,
+    spanish::reading,
+    worded,
+    spanish::announcement,
+    spanish::ask,
+    spanish::ask,
+    spanish::right,
+    spanish::wrong,
+    spanish::shown,
+    spanish::kSayings,
+    {readingAmPm, spanish::reading24, wordedOfDay, announcementAmPm, announcement24,
+     spanish::written},
 };

@@ -7,6 +7,8 @@
 // cuatro", as a bare "uno para" is not. The reading, the announcement and everything said
 // around a time are Spain's (spanish.cpp); espeak-ng's es-419 voice says them without the
 // Castilian "th".
+//
+// In Mexico and most of the Americas the night begins at seven ("las siete de la noche").
 
 #include "speech/lang/dialwords.h"
 #include "speech/lang/spanish.h"
@@ -34,6 +36,29 @@ QString worded(int hour, int minute)
     return minute < 30 ? spanish::reading(hour, minute) : toNextHour(hour, minute);
 }
 
+constexpr int kNightFrom = 19;
+
+QString readingAmPm(int hour24, int minute)
+{
+    return spanish::readingAmPm(hour24, minute, kNightFrom);
+}
+
+QString wordedOfDay(int hour24, int minute)
+{
+    return spanish::ofDay(minute == 0 ? theHour(hour24) : worded(hour24, minute), hour24,
+                          kNightFrom);
+}
+
+QString announcementAmPm(int hour24, int minute)
+{
+    return spanish::announcing(readingAmPm(hour24, minute));
+}
+
+QString announcement24(int hour24, int minute)
+{
+    return spanish::announcing(spanish::reading24(hour24, minute));
+}
+
 } // namespace
 
 // Found by phrasingFor.
@@ -48,4 +73,6 @@ extern const Phrasing kSpanishAmericas{
     spanish::wrong,
     spanish::shown,
     spanish::kSayings,
+    {readingAmPm, spanish::reading24, wordedOfDay, announcementAmPm, announcement24,
+     spanish::written},
 };

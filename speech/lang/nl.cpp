@@ -8,6 +8,13 @@
 // rule ("zeven over drie"). One is written "één" wherever it is the number, so that it is not
 // read as the article "een"; "half" stands apart from its hour ("half één"), since espeak-ng
 // reads "halféén" as one wrongly stressed word.
+//
+// The day's hours: the 24-hour reading is hours, "uur", minutes ("vijftien uur vijftien",
+// "nul uur vijftien"), as the clock is written in the Netherlands and Belgium; on the dial's
+// twelve hours the part of the day follows, "'s nachts" until six, "'s ochtends" until
+// twelve, "'s middags" until six, "'s avonds" after, the Netherlands' parts of the day as
+// Taaladvies gives them ("voormiddag / namiddag / middag": ochtend 6-12, middag 12-18).
+// Midnight is "middernacht"; noon is "twaalf uur 's middags".
 
 #include "speech/lang/dialwords.h"
 #include "speech/lang/phrasing.h"
@@ -98,6 +105,43 @@ QString shown(const QString& reading)
     return QLatin1String("Zo ziet ") + reading + QLatin1String(" eruit");
 }
 
+QString partOfDay(int hour24)
+{
+    if (hour24 < 6)
+        return QStringLiteral(" 's nachts");
+    if (hour24 < 12)
+        return QStringLiteral(" 's ochtends");
+    return hour24 < 18 ? QStringLiteral(" 's middags") : QStringLiteral(" 's avonds");
+}
+
+QString readingAmPm(int hour24, int minute)
+{
+    return reading(hour24, minute) + partOfDay(hour24);
+}
+
+QString reading24(int hour24, int minute)
+{
+    const QString hour = number(hour24) + QLatin1String(" uur");
+    return minute == 0 ? hour : hour + QLatin1Char(' ') + number(minute);
+}
+
+QString wordedOfDay(int hour24, int minute)
+{
+    if (hour24 == 0 && minute == 0)
+        return QStringLiteral("middernacht");
+    return byQuarters(hour24, minute) + partOfDay(hour24);
+}
+
+QString announcementAmPm(int hour24, int minute)
+{
+    return QLatin1String("Het is ") + wordedOfDay(hour24, minute);
+}
+
+QString announcement24(int hour24, int minute)
+{
+    return QLatin1String("Het is ") + reading24(hour24, minute);
+}
+
 } // namespace
 
 // Found by phrasingFor.
@@ -113,4 +157,5 @@ extern const Phrasing kDutch{
     shown,
     {"Klik op de klok om te beginnen", "op volgorde", "door elkaar", "hele uren", "halve uren",
      "kwartieren", "per vijf minuten", "per minuut", "klok lezen", "klok zetten"},
+    {readingAmPm, reading24, wordedOfDay, announcementAmPm, announcement24, nothingWritten},
 };

@@ -22,6 +22,25 @@ enum class Saying {
 };
 constexpr int kSayingCount = 10;
 
+// The hours of the day, for a clock that places each time in the day: hour24 0..23 and
+// minute 0..59, as the 24-hour clock writes them.
+struct DayPhrasing {
+    // The reading with the half or part of the day: " 3 15 p.m.", "drei Uhr fünfzehn
+    // nachmittags".
+    QString (*readingAmPm)(int hour24, int minute);
+    // The reading of the 24-hour clock: " 15 15", "fünfzehn Uhr fünfzehn".
+    QString (*reading24)(int hour24, int minute);
+    // The worded phrase of the dial with the part of the day, noon and midnight by their
+    // names: "quarter past three in the afternoon", "Viertel nach drei am Nachmittag".
+    QString (*worded)(int hour24, int minute);
+    // The start-up announcement of the real time in either form.
+    QString (*announcementAmPm)(int hour24, int minute);
+    QString (*announcement24)(int hour24, int minute);
+    // What the readout writes beside a 12-hour time: "pm", "p. m."; empty in a language that
+    // writes no such thing and leaves the part of the day to the picture.
+    QString (*written)(int hour24, int minute);
+};
+
 // Everything the program says, in one language, with every number in words of that language
 // (US English excepted: flite reads its digits). Times are as the dial shows them: hour 0..12,
 // where 0 and 12 are both twelve, and minute 0..59; composeTimePhraseIn checks a time on the
@@ -44,6 +63,7 @@ struct Phrasing {
     QString (*shown)(const QString& reading);
     // Indexed by Saying, UTF-8.
     std::array<const char*, kSayingCount> sayings;
+    DayPhrasing day;
 };
 
 const Phrasing& phrasingFor(Language language);

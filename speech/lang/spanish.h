@@ -23,6 +23,19 @@ QString right(const QString& reading);
 QString wrong(const QString& handsReading);
 QString shown(const QString& reading);
 
+// The day's hours. A time of the dial with its part of the day: "de la madrugada" from one,
+// "de la mañana" from six, "del mediodía" in the hour of noon, "de la tarde" from one in the
+// afternoon, "de la noche" from nightFrom (an hour of the day) until one in the morning.
+QString ofDay(const QString& time, int hour24, int nightFrom);
+// "las tres y quince de la tarde"; "en punto" gives way to the part of the day.
+QString readingAmPm(int hour24, int minute, int nightFrom);
+// "las quince quince", "la una cero cinco", "las cero en punto".
+QString reading24(int hour24, int minute);
+// The announcement of any time, its verb agreeing with the hour: "Son las quince quince".
+QString announcing(const QString& time);
+// "a. m." and "p. m.", and "m." at noon itself.
+QString written(int hour24, int minute);
+
 constexpr std::array<const char*, kSayingCount> kSayings{"Haz clic en el reloj para empezar",
                                                          "en orden",
                                                          "al azar",

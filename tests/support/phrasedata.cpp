@@ -69,6 +69,20 @@ QList<DialRow> minuteRows(const QString& code)
     return rows;
 }
 
+QList<DayRow> dayRows(const QString& code)
+{
+    QList<DayRow> rows;
+    QSet<int> hours;
+    for (const QStringList& f : readTable(code + QLatin1String("-day.tsv"), 6)) {
+        rows << DayRow{f[0].toInt(), f[1].toInt(), f[2], f[3], f[4], f[5]};
+        hours << rows.last().hour;
+    }
+    for (int hour = 0; hour < 24; ++hour)
+        if (!hours.contains(hour))
+            qFatal("%s-day.tsv: no row at hour %d", qPrintable(code), hour);
+    return rows;
+}
+
 QList<TextRow> textRows(const QString& code)
 {
     QList<TextRow> rows;
@@ -88,6 +102,10 @@ QString spokenFor(const Phrasing& phrasing, const QString& key)
     const int minute = time.section(QLatin1Char(':'), 1, 1).toInt();
     if (kind == QLatin1String("announcement"))
         return phrasing.announcement(hour, minute);
+    if (kind == QLatin1String("announcementAmPm"))
+        return phrasing.day.announcementAmPm(hour, minute);
+    if (kind == QLatin1String("announcement24"))
+        return phrasing.day.announcement24(hour, minute);
     const QString reading = phrasing.reading(hour, minute);
     const QString worded = phrasing.worded(hour, minute);
     if (kind == QLatin1String("reading"))
