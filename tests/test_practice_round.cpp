@@ -536,6 +536,8 @@ void PracticeRoundTest::glideFrames()
     QVERIFY(handAt(w, w.Line2, w.hourHandLength, to / 60.0));
     QCOMPARE(log.spoken().size(), 1);
     QVERIFY(log.spoken().first().startsWith(QStringLiteral("this is")));
+}
+
 // The child sets the dial's twelve hours; the voice asks, and judges, in the day's form, the
 // hands' time said in the half of the day that was asked.
 void PracticeRoundTest::setRoundThroughTheDay()
@@ -549,6 +551,7 @@ void PracticeRoundTest::setRoundThroughTheDay()
         QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(option));
     const QPoint face = fixture.at(3000, 8000);
     QTest::mouseClick(&w, Qt::LeftButton, {}, face);
+    w.speakWaitingText();
     QCOMPARE(log.events.last(), QStringLiteral("speak:show me 12 15 a.m."));
     QCOMPARE(w.lblDigital->Caption + ' ' + w.lblDigital->smallText, QStringLiteral("12:15 am"));
     QCOMPARE(w.imgDayPart->picture, QStringLiteral(":/pictures/day-night.png"));
@@ -562,6 +565,7 @@ void PracticeRoundTest::setRoundThroughTheDay()
     QCOMPARE(log.events.last(), QStringLiteral("speak:that's 1 15 a.m., try again"));
     QTest::keyClick(&w, Qt::Key_PageDown);
     QTest::keyClick(&w, Qt::Key_Space);
+    w.speakWaitingText();
     QCOMPARE(log.events.last(), QStringLiteral("speak:yes, that's 12 15 a.m."));
 
     // A draw in the upper half asks for an afternoon time in German on the 24-hour clock; the
@@ -574,6 +578,7 @@ void PracticeRoundTest::setRoundThroughTheDay()
     g.lblSet_Click();
     german.fakes.random.script = {0.625f};
     g.lblClickMe_MouseUp(1, 0, 0, 0);
+    g.speakWaitingText();
     QCOMPARE(german.fakes.sounds.spoken().last(), QStringLiteral("Stell die Uhr auf fünfzehn Uhr"));
     QCOMPARE(g.lblDigital->Caption, QStringLiteral("15:00"));
     g.lblClickMe_KeyDown(Qt::Key_PageDown, 0);
