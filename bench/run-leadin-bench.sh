@@ -17,15 +17,20 @@ cmake --build "$build" --target bench_leadin >/dev/null
     trap "kill \$hogs 2>/dev/null" EXIT
     study() { "$build/bench/bench_leadin" "$build/sounds/1tic.wav" "$@"; }
     busy() { sha256sum /dev/zero & hogs="$hogs $!"; sha256sum /dev/zero & hogs="$hogs $!"; }
+    load() { echo "   (load average $(cut -d" " -f1-3 /proc/loadavg), $(date +%H:%M))"; }
     echo "## quiet"
+    load
     study "$@"
     busy
     echo "## two processes keeping both cores busy"
+    load
     study "$@" --no-cpu
     kill $hogs && hogs=""
     pactl load-module module-suspend-on-idle >/dev/null
     echo "## quiet, module-suspend-on-idle loaded"
+    load
     study "$@" --ticks 0
     busy
     echo "## two processes keeping both cores busy, module-suspend-on-idle loaded"
+    load
     study "$@" --ticks 0 --no-cpu' - "$build" "$@"
