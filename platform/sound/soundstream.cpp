@@ -10,16 +10,20 @@
 
 namespace
 {
-// What the server is asked to keep buffered. Each sound is written whole, well beyond this,
-// so it only sets how soon a sound is heard, not whether it can run dry.
-constexpr double kTargetSeconds = 0.010;
+// What the server is asked to keep buffered, and how much of it must be free before it asks
+// for more. Every sound is written as far ahead as it is there, so neither sets whether it
+// can run dry, nor how soon it starts (a new stream is taken in at once). They set how often
+// the server asks, which wakes this thread, and how far ahead the sink mixes, which wakes the
+// server: asked for 10 ms, both came every 2.5 ms, some 600 times for one spoken phrase.
+constexpr double kTargetSeconds = 0.200;
+constexpr double kRequestSeconds = 0.050;
 // How far beyond the server's own request a stream is written ahead: a sound of the longest
 // allowed length fits, and the server's limit (4 MB a stream) is never reached.
 constexpr std::size_t kMaxAheadBytes = 2 * 1024 * 1024;
-// The server says a stream has run dry as it mixes ahead, some milliseconds before that end
-// is heard, and closing the stream then takes back what it had mixed: silence after the
-// sound is taken back instead.
-constexpr int kTrailMs = 20;
+// The server says a stream has run dry as it mixes ahead, up to the sink's latency before
+// that end is heard (half the target less two requests: 50 ms), and closing the stream then
+// takes back what it had mixed: silence after the sound is taken back instead.
+constexpr int kTrailMs = 80;
 
 pa_buffer_attr bufferFor(int rate)
 {
@@ -30,7 +34,7 @@ pa_buffer_attr bufferFor(int rate)
     // Start as soon as anything is there: a sound arrives whole, or, when it is streamed,
     // in parts that stay well ahead of it.
     attr.prebuf = sizeof(float);
-    attr.minreq = static_cast<uint32_t>(-1);
+    attr.minreq = static_cast<uint32_t>(bytesPerSecond * kRequestSeconds);
     attr.fragsize = static_cast<uint32_t>(-1);
     return attr;
 }
