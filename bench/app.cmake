@@ -5,5 +5,7 @@ target_link_libraries(bench_bare_window PRIVATE Qt6::Widgets)
 add_executable(bench_startup EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/bench_startup.cpp)
 target_include_directories(bench_startup PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(bench_startup PRIVATE Qt6::Core)
-add_executable(bench_click EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/bench_click.cpp)
+add_executable(bench_click EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/bench_click.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/cputime.cpp ${CMAKE_CURRENT_LIST_DIR}/cputime.h)
+target_include_directories(bench_click PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(bench_click PRIVATE chimewise_core chimewise_sound)
