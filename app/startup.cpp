@@ -1,3 +1,4 @@
+#include "app/form/picturefile.h"
 #include "app/form/textfit.h"
 #include "app/frmclock.h"
 #include "app/timing.h"
@@ -127,6 +128,9 @@ void frmclock::firstFrameOut()
 {
     if (std::exchange(firstFrameSeen, true))
         return;
+    // The icon is for the taskbar and the window switcher, which show it once the window is
+    // up; read now, it costs the first frame nothing.
+    setWindowIcon(iconFromPictureFile(QStringLiteral(":/pictures/icon.png")));
     if (os.afterFirstFrame)
         os.afterFirstFrame();
 }
