@@ -92,6 +92,7 @@ bool frmclock::showAfterPendingEvents()
     os.pump->processPendingEvents();
     if (unloaded)
         return false;
+    paintFirstFrameAhead();
     if (windowed) {
         show();
     } else {
