@@ -1,7 +1,6 @@
 #include "app/frmclock.h"
 
 #include "app/form/formaccessible.h"
-#include "app/form/picturefile.h"
 #include "app/resources.h"
 
 frmclock::frmclock(const Platform& platform, QWidget* parent) : FormView(parent), os(platform)
@@ -9,7 +8,6 @@ frmclock::frmclock(const Platform& platform, QWidget* parent) : FormView(parent)
     initPictureResources();
     installFormAccessibility();
     showTitle();
-    setWindowIcon(iconFromPictureFile(QStringLiteral(":/pictures/icon.png")));
     setWindowFlag(Qt::FramelessWindowHint);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);

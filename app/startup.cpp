@@ -1,3 +1,4 @@
+#include "app/form/picturefile.h"
 #include "app/form/textfit.h"
 #include "app/frmclock.h"
 #include "app/timing.h"
@@ -95,6 +96,7 @@ bool frmclock::showAfterPendingEvents()
     os.pump->processPendingEvents();
     if (unloaded)
         return false;
+    paintFirstFrameAhead();
     if (windowed) {
         show();
     } else {
@@ -131,6 +133,9 @@ void frmclock::firstFrameOut()
 {
     if (std::exchange(firstFrameSeen, true))
         return;
+    // The icon is for the taskbar and the window switcher, which show it once the window is
+    // up; read now, it costs the first frame nothing.
+    setWindowIcon(iconFromPictureFile(QStringLiteral(":/pictures/icon.png")));
     if (os.afterFirstFrame)
         os.afterFirstFrame();
 }

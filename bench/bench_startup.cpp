@@ -1,10 +1,16 @@
 // Start-up figures of the real program, measured from outside as a parent would meet it,
 // beside a bare full-screen Qt Widgets window (bench_bare_window) started in turn in the same
-// run: process start to first frame and its phases, the shared libraries mapped by then, the
-// start-up pause, resident memory once started, and the processor time it takes while idling.
+// run: process start until the whole panel is on the X server, as a second X client sees it
+// at a point of the dial's maroon rim (the bare window: its green at the same point), with the
+// program's own milestones beside it; the shared libraries mapped at the first frame, the
+// start-up pause, resident memory once started, and the processor time the program and the
+// sound server take between sounds.
 //   bench_startup <path to chimewise> <path to bench_bare_window> [pairs of runs]
 //                 [older builds of chimewise, started in the same rounds]
+// Needs DISPLAY, a 1280 x 800 screen without a window manager; PA_PID for the sound server.
+#include "bench/cputime.h"
 #include "bench/figures.h"
+#include "bench/pixelwatch.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -43,8 +49,16 @@ bool isSoundLibrary(const QByteArray& name)
     return false;
 }
 
+// Where the program's full-screen window on a 1280 x 800 screen has the dial's maroon rim
+// (the panel of 745 x 705 pixels is centred, and its rim is 14 pixels wide there), which only
+// the finished clock has: a partial frame would show the panel's green. The bare window
+// paints that green.
+constexpr int kWatchX = 340, kWatchY = 456;
+constexpr std::uint32_t kMaroon = 0x800000, kPanelGreen = 0x004000;
+
 struct Run {
     qint64 started = 0;
+    qint64 seenOnScreen = 0; // when the watched point took its colour, from outside
     QMap<QString, qint64> milestones;
     QSet<QByteArray> librariesAtFirstFrame;
     bool seenFirstFrame() const { return milestones.contains("first-frame"); }
@@ -56,6 +70,7 @@ struct Run {
     {
         return (milestones.value(to) - milestones.value(from)) / 1e6;
     }
+    double msToScreen() const { return (seenOnScreen - started) / 1e6; }
 };
 
 // Shared libraries another process has mapped, for a program that does not say so itself:
@@ -74,13 +89,20 @@ QSet<QByteArray> librariesMapped(qint64 pid)
     return libraries;
 }
 
-// Starts the program and reads its milestones until `until` has been seen.
-bool startAndWait(QProcess& p, const QString& exe, const QString& until, Run& run)
+// Starts the program and reads its milestones until `until` has been seen and the watched
+// point has taken its colour.
+bool startAndWait(QProcess& p, const QString& exe, const QString& until, Run& run,
+                  PixelWatch& watch, std::uint32_t colour)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_LOGGING_RULES", "chimewise.timing.info=true");
+    // Without a session bus, the program starts none, but Qt in the bare window would have
+    // dbus-launch start one while it opens: both meet the bus alike, as on a desktop.
+    if (!env.contains("DBUS_SESSION_BUS_ADDRESS"))
+        env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::SeparateChannels);
+    watch.start(colour);
     run.started = nowNs();
     p.start(exe, {});
     const qint64 deadline = run.started + 60'000'000'000LL;
@@ -105,7 +127,9 @@ bool startAndWait(QProcess& p, const QString& exe, const QString& until, Run& ru
             if (words[2] == "first-frame")
                 run.librariesAtFirstFrame = librariesMapped(p.processId());
         }
-        if (run.milestones.contains(until) && (toldLibraries || until != "first-frame"))
+        run.seenOnScreen = watch.seen();
+        if (run.milestones.contains(until) && (toldLibraries || until != "first-frame") &&
+            run.seenOnScreen)
             return true;
         if (p.state() == QProcess::NotRunning)
             return false;
@@ -120,16 +144,6 @@ void stop(QProcess& p)
         p.kill(), p.waitForFinished(3000);
 }
 
-long statField(qint64 pid, int field)
-{
-    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray line = f.readAll();
-    const QList<QByteArray> rest = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    return rest.value(field - 3).toLong();
-}
-
 long rssKb(qint64 pid)
 {
     QFile f(QStringLiteral("/proc/%1/status").arg(pid));
@@ -142,9 +156,10 @@ long rssKb(qint64 pid)
 }
 
 struct Figures {
-    std::vector<double> firstFrame, toMain, toShown, shown, painting, libraries;
+    std::vector<double> onScreen, firstFrame, toMain, toShown, shown, painting, libraries;
     void add(const Run& run)
     {
+        onScreen.push_back(run.msToScreen());
         firstFrame.push_back(run.msTo("first-frame"));
         if (run.milestones.contains("main")) {
             toMain.push_back(run.msTo("main"));
@@ -158,7 +173,8 @@ struct Figures {
     void print(const char* who) const
     {
         std::printf("%s\n", who);
-        printFigure("  process start -> first frame", firstFrame, "ms");
+        printFigure("  process start -> on the X server (outside)", onScreen, "ms");
+        printFigure("  process start -> first frame (its own)", firstFrame, "ms");
         printFigure("  process start -> main", toMain, "ms");
         printFigure("  main -> shown (construction and show)", toShown, "ms");
         printFigure("  process start -> shown", shown, "ms");
@@ -177,12 +193,13 @@ QByteArray joined(QSet<QByteArray> names)
 // What one program showed over the runs, beside the bare window of the same round.
 struct ProgramFigures {
     Figures figures;
-    std::vector<double> ratios, pause;
+    std::vector<double> outsideRatios, ratios, pause;
     QSet<QByteArray> sound, beyondBare;
 
     void add(const Run& run, const Run& bareRun)
     {
         figures.add(run);
+        outsideRatios.push_back(run.msToScreen() / bareRun.msToScreen());
         ratios.push_back(run.msTo("first-frame") / bareRun.msTo("first-frame"));
         pause.push_back(run.msBetween("shown", "pause-end"));
         for (const QByteArray& name : run.librariesAtFirstFrame) {
@@ -195,7 +212,8 @@ struct ProgramFigures {
     void print(const QString& exe) const
     {
         figures.print(qPrintable(QStringLiteral("the program ") + exe));
-        printFigure("first frame, program / bare window", ratios, "x", 3);
+        printFigure("on the X server, program / bare window", outsideRatios, "x", 3);
+        printFigure("first frame (own), program / bare window", ratios, "x", 3);
         std::printf("%-44s %s\n", "sound or voice libraries at first frame",
                     joined(sound).constData());
         std::printf("%-44s %s\n", "libraries beyond the bare window's",
@@ -208,6 +226,11 @@ struct ProgramFigures {
 // round runs the first program, the bare window, then any other programs (older builds).
 void compareFirstFrames(const QStringList& exes, const QString& bare, int pairs)
 {
+    PixelWatch watch(kWatchX, kWatchY, nowNs);
+    if (!watch.isOpen()) {
+        std::printf("no X display to watch\n");
+        return;
+    }
     Figures window;
     std::vector<ProgramFigures> programs(std::size_t(exes.size()));
     for (int i = 0; i < pairs; ++i) {
@@ -216,12 +239,15 @@ void compareFirstFrames(const QStringList& exes, const QString& bare, int pairs)
         Run bareRun;
         for (std::size_t k = 0; k < programs.size(); ++k) {
             QProcess p;
-            ran[k] = startAndWait(p, exes[qsizetype(k)], "pause-end", runs[k]) &&
+            watch.waitUntilNot(kMaroon, 3000); // the last window has gone
+            ran[k] = startAndWait(p, exes[qsizetype(k)], "pause-end", runs[k], watch, kMaroon) &&
                      runs[k].seenFirstFrame();
             stop(p);
             if (k == 0) {
                 QProcess b;
-                ran[k] = startAndWait(b, bare, "first-frame", bareRun) && ran[k];
+                watch.waitUntilNot(kPanelGreen, 3000);
+                ran[k] =
+                    startAndWait(b, bare, "first-frame", bareRun, watch, kPanelGreen) && ran[k];
                 stop(b);
             }
         }
@@ -237,31 +263,32 @@ void compareFirstFrames(const QStringList& exes, const QString& bare, int pairs)
         programs[k].print(exes[qsizetype(k)]);
 }
 
-// Memory and the processor time of idling, once started. The streams are kept playing
-// silence for 10 s after the last sound (the spoken prompt), then left to idle; both spells
-// are shown.
-bool printIdling(const QString& exe)
+// Memory, and the processor time of the program and the sound server together between
+// sounds: the 20 s from a second after the spoken prompt has ended, and 20 s long after.
+bool printIdling(const QString& exe, PixelWatch& watch)
 {
     QProcess p;
     Run run;
-    if (!startAndWait(p, exe, "announced", run)) {
+    if (!startAndWait(p, exe, "announced", run, watch, kMaroon)) {
         std::printf("the program did not finish starting\n");
         return false;
     }
-    QThread::msleep(500);
     const qint64 pid = p.processId();
+    const pid_t server = pid_t(qEnvironmentVariableIntValue("PA_PID"));
+    // The prompt, "click the clock to begin", lasts under two seconds.
+    QThread::msleep(3000);
     std::printf("%s\n%-44s %8.1f MB\n", qPrintable(exe), "resident memory after start-up",
                 rssKb(pid) / 1024.0);
-    const auto cpuOver10s = [pid] {
-        const long before = statField(pid, 14) + statField(pid, 15);
-        QThread::sleep(10);
-        const long after = statField(pid, 14) + statField(pid, 15);
-        return 100.0 * (after - before) / sysconf(_SC_CLK_TCK) / 10.0;
+    const auto cpuOver20s = [pid, server](const char* what) {
+        const std::int64_t program = processorNs(pid), sound = processorNs(server);
+        QThread::sleep(20);
+        std::printf("%-44s program %6.1f ms, sound server %6.1f ms\n", what,
+                    double(processorNs(pid) - program) / 1e6,
+                    server > 0 ? double(processorNs(server) - sound) / 1e6 : -1.0);
     };
-    std::printf("%-44s %8.2f %% of one core\n", "CPU, first 10 s idle (after the prompt)",
-                cpuOver10s());
-    QThread::sleep(3);
-    std::printf("%-44s %8.2f %% of one core\n", "CPU, next 10 s idle", cpuOver10s());
+    cpuOver20s("processor time, 20 s from 1 s after the prompt");
+    QThread::sleep(20);
+    cpuOver20s("processor time, 20 s idle from 41 s after it");
     stop(p);
     return true;
 }
@@ -281,8 +308,9 @@ int main(int argc, char** argv)
     for (int k = 4; k < argc; ++k)
         exes << QString::fromLocal8Bit(argv[k]);
     compareFirstFrames(exes, QString::fromLocal8Bit(argv[2]), pairs);
+    PixelWatch watch(kWatchX, kWatchY, nowNs);
     for (const QString& exe : exes)
-        if (!printIdling(exe))
+        if (!printIdling(exe, watch))
             return 1;
     return 0;
 }

@@ -10,7 +10,7 @@ cmake --build "$build" --target chimewise bench_startup bench_bare_window bench_
     bench_audio_latency >/dev/null
 cd "$build"
 "$here/../tests/with-pulse.sh" sh -c "
-    xvfb-run -a -s '-screen 0 1280x800x24' '$build/bench/bench_startup' '$build/chimewise' \
+    '$here/with-screen.sh' '$build/bench/bench_startup' '$build/chimewise' \
         '$build/bench/bench_bare_window' 20 &&
     QT_QPA_PLATFORM=offscreen '$build/bench/bench_click' &&
     '$build/bench/bench_audio_latency'"

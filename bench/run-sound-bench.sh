@@ -10,7 +10,7 @@
 # before the lone click), --hung-rounds 3 and --hung-quiet 12 (clicks with the sound server
 # stopped, each round after that many seconds of quiet), --language (the desktop's; e.g. de
 # is handed to the program). A full run takes about 7 minutes per build. The benchmarks are
-# built in this checkout's build folder (BENCH_BUILD to change it). Needs xvfb-run,
+# built in this checkout's build folder (BENCH_BUILD to change it). Needs Xvfb,
 # pulseaudio, parec, sha256sum and libxtst-dev.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -46,7 +46,7 @@ for target in "$@"; do
     echo
     echo "######## $exe ($(git -C "$(dirname "$exe")" log -1 --format='%h %s' 2>/dev/null || echo 'not in git'))"
     (cd "$(dirname "$exe")" &&
-        "$here/../tests/with-pulse.sh" xvfb-run -a -s '-screen 0 1280x800x24' sh -c '
+        "$here/../tests/with-pulse.sh" "$here/with-screen.sh" sh -c '
             # bench_sound stops the sound server for a moment; never leave it stopped.
             trap "kill -CONT \$PA_PID 2>/dev/null" EXIT
             trap "exit 130" INT TERM

@@ -21,6 +21,18 @@ bool serverAnswers()
     return pactl.start({"pactl", "info"}) && pactl.wait(kPatienceMs) == 0;
 }
 
+// What the server is mixing, one line each; the recorder is a source output, not among them.
+QByteArray sinkInputs()
+{
+    ChildProcess pactl;
+    if (!pactl.start({"pactl", "list", "short", "sink-inputs"}, ChildProcess::Keep::Output))
+        return "pactl did not start";
+    QByteArray lines;
+    while (pactl.running())
+        lines += pactl.read(100);
+    return (lines + pactl.read(0)).trimmed();
+}
+
 } // namespace
 
 // Plays through a private sound server (tests/with-pulse.sh) and listens to its null sink.
@@ -34,7 +46,9 @@ private slots:
     void soundStartsOnceServerIsThere();
     void tickIsHeardSoonAndWhole();
     void everyTickOfFourIsHeard();
+    void newTickCutsOffTheOld();
     void tickAfterAQuietSpellIsHeardAtOnce();
+    void nothingRunsBetweenSounds();
     void staleTickIsDropped();
     void serverKilledMidRun();
     void soundReturnsWithANewServer();
@@ -150,6 +164,49 @@ void TestAudioLive::everyTickOfFourIsHeard()
     QVERIFY2(recorder->peakBetween(from, from + 1000) < kThreshold, "a fifth tick was heard");
     for (int i = 1; i < onsets.size(); ++i)
         QVERIFY2(onsets[i] - onsets[i - 1] > 235, qPrintable(found));
+}
+
+// Four ticks a quarter second apart, cut off after the first by a single tick: only those two
+// are heard.
+void TestAudioLive::newTickCutsOffTheOld()
+{
+    const double asked = recorder->nowMs();
+    QVERIFY(player->sndPlaySoundA("sounds\\4tics.wav", WavePlayer::SND_ASYNC));
+    const double first = recorder->waitForSound(asked, kThreshold, 1500);
+    QVERIFY2(first >= 0, "the first of four ticks was not heard");
+    while (recorder->nowMs() < first + 100)
+        recorder->poll(5);
+    requestTick();
+    recorder->peakBetween(first, first + 1000); // records the rest of the four
+    QList<double> after;
+    for (double from = first + 60;;) {
+        const double heard = recorder->waitForSound(from, kThreshold, 0);
+        if (heard < 0 || heard > first + 1000)
+            break;
+        after << heard - first;
+        from = heard + 100;
+    }
+    QString found;
+    for (double t : after)
+        found += QString::number(t, 'f', 1) + QLatin1Char(' ');
+    QVERIFY2(after.size() == 1 && after[0] < 200, qPrintable(found));
+}
+
+// Once a tick and some speech have played, the server mixes nothing of the program's until the
+// next sound: no stream is left open, running or idle.
+void TestAudioLive::nothingRunsBetweenSounds()
+{
+    requestTick();
+    service->play(SoundSlot::Speech, kSpeechRate,
+                  std::make_shared<const std::vector<float>>(kSpeechRate / 4, 0.1f));
+    QByteArray left;
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        QTest::qWait(100);
+        left = sinkInputs();
+    } while (!left.isEmpty() && waited.elapsed() < 3000);
+    QVERIFY2(left.isEmpty(), left.constData());
 }
 
 // A tick asked for while the server could not answer is dropped once it can, more than a

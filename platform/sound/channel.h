@@ -1,17 +1,24 @@
 #pragma once
 
+#include "platform/sound/samplecache.h"
+#include "platform/sound/soundstream.h"
 #include "platform/sound/soundtypes.h"
 
 #include <chrono>
 #include <cstdint>
 #include <deque>
-#include <optional>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
-struct pa_stream;
+struct pa_context;
 
 // What one slot is to play and the server has not been given yet, on the service's thread.
-// Requests only change this record; write() then hands the server what it is owed, so a burst
-// of requests costs one cut and the newest sound, not all of them.
+// Requests only change this record; serve() then hands the server what it is owed, so a burst
+// of requests costs one cut and the newest sound, not all of them. The ticks' slot keeps its
+// sounds at the server and starts each with one message; the voice's slot, whose sounds come
+// in parts as they are made, opens a stream for each. Between sounds nothing of either runs.
 class Channel
 {
 public:
@@ -23,57 +30,49 @@ public:
         Done,    // all of it has gone; the server may still be playing it
     };
 
-    explicit Channel(SoundSlot slot) : slot(slot) {}
+    // changed() is called, later on the same thread, when something the channel waits for at
+    // the server has come; serve() should then be called again.
+    Channel(SoundSlot slot, std::function<void()> changed);
 
     // A newer sound of `rate` samples a second, asked for at `at`: the one before is cut off.
     void begin(std::uint64_t newTicket, Clock::time_point at, int rate);
     // Parts of the sound of that ticket; ignored when it is not the sound in hand.
     void add(std::uint64_t forTicket, std::deque<Samples>&& more, bool last);
-    // The server's new streams hold nothing: what the old ones were owed is offered again.
-    void reopened();
-    // The stream asked the server for more, so it holds less than was written ahead.
-    void asked()
-    {
-        aheadBytes = 0;
-        silenceOwed = current != Phase::Writing;
-    }
-    // The stream played all it had, so the next sound needs a lead-in, and keeping it
-    // running has failed: it is left to idle until the next sound.
-    void ranDry() { runningUntil = {}; }
-    // write() has something to do.
-    bool owed() const { return flushOwed || silenceOwed || !parts.empty(); }
-    void write(pa_stream* stream, Clock::time_point now);
+    // A whole sound to have ready at the server before it is first played; a slot that
+    // streams its sounds has nothing to ready.
+    void keep(const Samples& sound, int rate);
+    // A new connection, which holds nothing of ours: what the old one was owed is offered
+    // again.
+    void reopened(pa_context* context);
+    // The connection goes: what was made on it is let go while it still exists.
+    void closing();
+    // A sound waits to be handed to the server.
+    bool owed() const { return current == Phase::Waiting || current == Phase::Writing; }
+    void serve(Clock::time_point now);
 
     Phase phase() const { return current; }
 
     const SoundSlot slot;
 
 private:
-    void followRate(pa_stream* stream);
-    void start(pa_stream* stream, bool running, Clock::time_point now);
-    void keepRunning(pa_stream* stream, bool flushed);
-    void writeSilence(pa_stream* stream, std::size_t samples);
-    bool writeParts(pa_stream* stream);
+    bool playKept();
+    void playStreamed();
+    void dropSound(const std::string& why);
 
+    const std::function<void()> changed;
+    pa_context* context = nullptr;
+    std::unique_ptr<SampleCache> cache; // the ticks' slot only
+    std::unique_ptr<SoundStream> stream;
+    // Sounds to make ready once connected; the few the player names, and no more.
+    std::vector<std::pair<Samples, int>> toKeep;
     Phase current = Phase::Idle;
     std::uint64_t ticket = 0;
     Clock::time_point begunAt;
     int rate = 0; // of the sound in hand
-    // What the stream was last set to play at; none once it is new, until it is asked.
-    std::optional<int> streamRate;
     std::deque<Samples> parts;
     std::size_t offset = 0; // samples of parts.front() already written
     bool lastArrived = false;
-    // The server still holds some of an older sound, which it must drop before the new one.
-    bool flushOwed = false;
-    // Bytes written since the stream last asked for more.
-    std::size_t aheadBytes = 0;
-    // After a sound the stream is kept playing silence until then, so the next one starts
-    // whole the moment it is written; a new stream, or one left to run dry, is not running.
-    Clock::time_point runningUntil;
-    bool silenceOwed = false; // the stream asked for more while no sound was being written
-    // Some of the last sound may still be in the server, beyond the last few milliseconds.
-    bool soundQueued = false;
-    // The next part goes where the server reads next, over the silence it holds.
-    bool overReadIndex = false;
+    // What the last sound started at the server is to stop before anything else goes.
+    bool cutOwed = false;
+    bool failureSaid = false; // a sound failed, and none has played since
 };

@@ -134,6 +134,8 @@ void FileWavePlayer::Shared::took(const Read& read, SoundLibrary::Loaded loaded)
             lastRead.clear();
         lastRead[read.request] = loaded.samples;
     }
+    if (read.ticket == 0 && loaded.samples)
+        output->keep(SoundSlot::Tick, kTickRate, loaded.samples);
     if (play && play->ticket == read.ticket && read.ticket != 0) {
         lateSaid = false;
         answer(loaded.samples);

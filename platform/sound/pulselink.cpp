@@ -6,7 +6,6 @@
 #include <pulse/error.h>
 #include <pulse/mainloop-api.h>
 #include <pulse/proplist.h>
-#include <pulse/stream.h>
 
 #include <optional>
 #include <sstream>
@@ -44,35 +43,9 @@ std::optional<State> next(State from, Event event)
 // After a failure, sounds are dropped for this long before the server is looked for again,
 // so a machine without one does not pay for a failed connection on every tick.
 constexpr auto kRetryInterval = std::chrono::seconds(2);
-// What the server is asked to keep buffered. Each sound is written whole, well beyond this,
-// so it only sets how soon a new sound is heard, not whether one can run dry.
-constexpr double kTargetSeconds = 0.010;
 // Host names stop at 253 characters and socket paths at 107 bytes; with a scheme, a port and
 // a machine id in braces, no real server address comes near this.
 constexpr std::size_t kLongestAddress = 1024;
-
-pa_buffer_attr bufferFor(int rate)
-{
-    const auto bytesPerSecond = static_cast<double>(rate * sizeof(float));
-    pa_buffer_attr attr{};
-    attr.maxlength = static_cast<uint32_t>(-1); // as much as the server allows (4 MB)
-    attr.tlength = static_cast<uint32_t>(bytesPerSecond * kTargetSeconds);
-    // Start as soon as anything is there: a sound arrives whole, or, when it is streamed,
-    // in parts that stay well ahead of it.
-    attr.prebuf = sizeof(float);
-    attr.minreq = static_cast<uint32_t>(-1);
-    attr.fragsize = static_cast<uint32_t>(-1);
-    return attr;
-}
-
-// The voices of the languages make speech at different rates, and the speech stream plays
-// each at its own; the server resamples speech to its sink's rate in any case.
-pa_stream_flags_t flagsFor(SoundSlot slot)
-{
-    return slot == SoundSlot::Speech
-               ? pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_VARIABLE_RATE)
-               : PA_STREAM_ADJUST_LATENCY;
-}
 
 pa_context* newContext(pa_mainloop_api* api)
 {
@@ -107,10 +80,8 @@ std::string unusableServerAddress(const std::string& address)
     return {};
 }
 
-PulseLink::PulseLink(pa_mainloop_api* api, SlotRates rates, const std::string& serverAddress,
-                     LinkListener& listener)
-    : api(api), rates(rates), unusableAddress(unusableServerAddress(serverAddress)),
-      listener(listener)
+PulseLink::PulseLink(pa_mainloop_api* api, const std::string& serverAddress, LinkListener& listener)
+    : api(api), unusableAddress(unusableServerAddress(serverAddress)), listener(listener)
 {
 }
 
@@ -121,7 +92,7 @@ bool PulseLink::mayConnect() const
 
 bool PulseLink::caughtUp() const
 {
-    return current == State::Ready && pa_context_is_pending(context) <= 0;
+    return current == State::Ready && pa_context_is_pending(ctx) <= 0;
 }
 
 bool PulseLink::awaitCatchUp()
@@ -131,7 +102,7 @@ bool PulseLink::awaitCatchUp()
     if (catchUpAwaited)
         return true;
     pa_operation* op = pa_context_drain(
-        context,
+        ctx,
         [](pa_context*, void* self) {
             auto* link = static_cast<PulseLink*>(self);
             link->catchUpAwaited = false;
@@ -186,18 +157,18 @@ std::optional<PulseLink::Event> PulseLink::connect()
     failure = unusableAddress;
     if (!failure.empty())
         return Event::Lost;
-    context = newContext(api);
-    if (!context) {
+    ctx = newContext(api);
+    if (!ctx) {
         failure = "cannot make a connection to the sound server: out of memory";
         return Event::Lost;
     }
     pa_context_set_state_callback(
-        context,
+        ctx,
         [](pa_context* c, void* self) {
             auto* link = static_cast<PulseLink*>(self);
             const pa_context_state_t state = pa_context_get_state(c);
             if (state == PA_CONTEXT_READY)
-                link->openStreams();
+                link->handle(Event::Connected);
             else if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED)
                 link->fail((link->current == State::Ready
                                 ? "lost the sound server: "
@@ -207,91 +178,22 @@ std::optional<PulseLink::Event> PulseLink::connect()
         this);
     // A server that accepts and then never answers leaves this Connecting for good, which
     // costs nothing: sounds meanwhile go stale, and closing never waits for it.
-    if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        failure = "cannot connect to the sound server: " + why(context);
+    if (pa_context_connect(ctx, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        failure = "cannot connect to the sound server: " + why(ctx);
         return Event::Lost;
     }
     return std::nullopt;
 }
 
-void PulseLink::openStreams()
-{
-    for (SoundSlot slot : kSlots) {
-        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(rates.of(slot)), 1};
-        pa_stream*& s = streams[static_cast<int>(slot)];
-        s = pa_stream_new(context, slot == SoundSlot::Tick ? "ticks" : "voice", &format, nullptr);
-        if (!s) {
-            fail("cannot open a stream on the sound server: " + why(context));
-            return;
-        }
-    }
-    // Connecting reports back at once, so both streams exist before either does.
-    for (SoundSlot slot : kSlots) {
-        pa_stream* s = streams[static_cast<int>(slot)];
-        pa_stream_set_state_callback(
-            s, [](pa_stream*, void* self) { static_cast<PulseLink*>(self)->streamsChanged(); },
-            this);
-        pa_stream_set_write_callback(
-            s,
-            [](pa_stream* asking, std::size_t, void* self) {
-                auto* link = static_cast<PulseLink*>(self);
-                link->listener.asked(link->slotOf(asking));
-            },
-            this);
-        pa_stream_set_underflow_callback(
-            s,
-            [](pa_stream* dry, void* self) {
-                auto* link = static_cast<PulseLink*>(self);
-                link->listener.ranDry(link->slotOf(dry));
-            },
-            this);
-        const pa_buffer_attr attr = bufferFor(rates.of(slot));
-        const int failed =
-            pa_stream_connect_playback(s, nullptr, &attr, flagsFor(slot), nullptr, nullptr);
-        if (current != State::Connecting)
-            return; // the connection went while the stream was connected
-        if (failed < 0) {
-            fail("cannot open a stream on the sound server: " + why(context));
-            return;
-        }
-    }
-}
-
-void PulseLink::streamsChanged()
-{
-    bool ready = true;
-    for (pa_stream* s : streams) {
-        const pa_stream_state_t state = s ? pa_stream_get_state(s) : PA_STREAM_FAILED;
-        if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
-            fail((current == State::Ready ? "a stream to the sound server failed: "
-                                          : "cannot open a stream on the sound server: ") +
-                 why(context));
-            return;
-        }
-        ready = ready && state == PA_STREAM_READY;
-    }
-    if (ready)
-        handle(Event::Connected);
-}
-
 void PulseLink::tearDown()
 {
     catchUpAwaited = false;
-    // Callbacks go first, so taking things apart raises no events of its own.
-    for (pa_stream*& s : streams) {
-        if (!s)
-            continue;
-        pa_stream_set_state_callback(s, nullptr, nullptr);
-        pa_stream_set_write_callback(s, nullptr, nullptr);
-        pa_stream_set_underflow_callback(s, nullptr, nullptr);
-        pa_stream_disconnect(s);
-        pa_stream_unref(s);
-        s = nullptr;
-    }
-    if (context) {
-        pa_context_set_state_callback(context, nullptr, nullptr);
-        pa_context_disconnect(context);
-        pa_context_unref(context);
-        context = nullptr;
-    }
+    if (!ctx)
+        return;
+    listener.closing();
+    // Callbacks go first, so taking the connection apart raises no events of its own.
+    pa_context_set_state_callback(ctx, nullptr, nullptr);
+    pa_context_disconnect(ctx);
+    pa_context_unref(ctx);
+    ctx = nullptr;
 }

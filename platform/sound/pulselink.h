@@ -1,34 +1,31 @@
 #pragma once
 
-#include "platform/sound/soundtypes.h"
-
 #include <chrono>
 #include <optional>
 #include <string>
 
 struct pa_context;
 struct pa_mainloop_api;
-struct pa_stream;
 
 // What the link tells the sound service, on the service's thread.
 class LinkListener
 {
 public:
     virtual ~LinkListener() = default;
-    // Both streams are new and ready: they hold nothing of any sound yet.
+    // The connection is new and ready: the server holds nothing of any sound yet.
     virtual void opened() = 0;
-    // The slot's stream has asked the server for more.
-    virtual void asked(SoundSlot slot) = 0;
-    // The slot's stream played all it was given and has stopped.
-    virtual void ranDry(SoundSlot slot) = 0;
+    // The connection is about to go: whatever was made on it (streams, operations awaited)
+    // must be let go now, while it still exists.
+    virtual void closing() = 0;
     // The server has taken and answered everything sent to it so far.
     virtual void caughtUp() = 0;
     // The connection could not be made, or has gone; why, in words.
     virtual void lost(const std::string& reason) = 0;
 };
 
-// The connection to the sound server and one playback stream per slot, on the service's
-// thread only. Its life is a small state machine, written down in one table in the .cpp.
+// The connection to the sound server, on the service's thread only. It holds no stream: each
+// sound brings its own, so between sounds the server has nothing of ours to mix. Its life is
+// a small state machine, written down in one table in the .cpp.
 class PulseLink
 {
 public:
@@ -37,8 +34,7 @@ public:
     using Clock = std::chrono::steady_clock;
 
     // serverAddress is PULSE_SERVER as it was when the service started (empty when unset).
-    PulseLink(pa_mainloop_api* api, SlotRates rates, const std::string& serverAddress,
-              LinkListener& listener);
+    PulseLink(pa_mainloop_api* api, const std::string& serverAddress, LinkListener& listener);
     ~PulseLink() { tearDown(); }
 
     // Offline, and long enough after the last failure to try again.
@@ -51,11 +47,8 @@ public:
     // Asks the server to say when it has caught up; the listener then hears caughtUp(). True
     // while such a request is out (one at a time); false when none could be made.
     bool awaitCatchUp();
-    pa_stream* stream(SoundSlot slot) const { return streams[static_cast<int>(slot)]; }
-    SoundSlot slotOf(const pa_stream* s) const
-    {
-        return s == stream(SoundSlot::Tick) ? SoundSlot::Tick : SoundSlot::Speech;
-    }
+    // The connection, once ready; null otherwise.
+    pa_context* context() const { return current == State::Ready ? ctx : nullptr; }
 
     PulseLink(const PulseLink&) = delete;
     PulseLink& operator=(const PulseLink&) = delete;
@@ -64,13 +57,10 @@ private:
     // Entering a state may itself raise the next event (a connection that fails at once).
     std::optional<Event> enter(State state);
     std::optional<Event> connect();
-    void openStreams();
-    void streamsChanged();
     void fail(const std::string& what);
     void tearDown();
 
     pa_mainloop_api* api;
-    const SlotRates rates;
     // Why libpulse must not be handed the address, or empty when it may be.
     const std::string unusableAddress;
     LinkListener& listener;
@@ -81,8 +71,7 @@ private:
     std::string failure;
     // A drain is out: the listener hears caughtUp() once the server answers it.
     bool catchUpAwaited = false;
-    pa_context* context = nullptr;
-    pa_stream* streams[2] = {nullptr, nullptr};
+    pa_context* ctx = nullptr;
 };
 
 // Why a PULSE_SERVER value must not reach libpulse, which aborts the whole program on some

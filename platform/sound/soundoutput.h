@@ -19,6 +19,12 @@ public:
     // Appends to the sound of that ticket; ignored once the slot has begun another one. `last`
     // says the sound is complete, so it is played even if it is very short.
     virtual void add(SoundSlot slot, std::uint64_t ticket, Samples part, bool last) = 0;
+    // A whole sound likely to be played in the slot again and again: it may be made ready
+    // at the server now, so its first play starts as fast as the others.
+    virtual void keep(SoundSlot slot, int rate, Samples sound)
+    {
+        (void)slot, (void)rate, (void)sound;
+    }
     void play(SoundSlot slot, int rate, Samples sound)
     {
         add(slot, begin(slot, rate), std::move(sound), true);

@@ -13,6 +13,8 @@
 #include <mutex>
 #include <sys/eventfd.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -28,6 +30,7 @@ struct Request {
     int rate = 0; // of the sound of the ticket
     std::deque<Samples> parts;
     bool last = false;
+    std::vector<std::pair<Samples, int>> toKeep; // whole sounds and their rates
 
     void beginAnew(std::uint64_t newTicket, int newRate)
     {
@@ -43,6 +46,7 @@ struct Request {
         Request taken = std::move(*this);
         begun = last = false;
         parts.clear();
+        toKeep.clear();
         return taken;
     }
 };
@@ -50,8 +54,8 @@ struct Request {
 } // namespace
 
 struct SoundService::Engine final : LinkListener {
-    explicit Engine(SlotRates rates)
-        : rates(rates), bell(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
+    Engine()
+        : bell(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
           serverAddress(std::getenv("PULSE_SERVER") ? std::getenv("PULSE_SERVER") : "")
     {
         if (bell < 0)
@@ -63,8 +67,6 @@ struct SoundService::Engine final : LinkListener {
         if (bell >= 0)
             close(bell);
     }
-
-    const SlotRates rates;
 
     // Shared with the callers' threads: the requests under inboxLock, and the bell that wakes
     // the service's loop (ringing it never blocks). Once silent, requests are turned away.
@@ -78,8 +80,13 @@ struct SoundService::Engine final : LinkListener {
     const std::string serverAddress;
 
     // The service thread's alone, while it runs.
-    Channel channels[2] = {Channel(SoundSlot::Tick), Channel(SoundSlot::Speech)};
+    Channel channels[2] = {Channel(SoundSlot::Tick, [this] { pumpSoon(); }),
+                           Channel(SoundSlot::Speech, [this] { pumpSoon(); })};
     PulseLink* link = nullptr;
+    pa_mainloop_api* api = nullptr;
+    // Enabled when something at the server has changed: the channels are served once the
+    // loop has left libpulse's callback, never from inside it.
+    pa_defer_event* soon = nullptr;
     // Said why there is no sound, and sound has not worked since.
     bool failureReported = false;
 
@@ -98,11 +105,19 @@ struct SoundService::Engine final : LinkListener {
     // Takes in what was asked; false once the service is to stop.
     bool serveRequests();
     void pump();
+    void pumpSoon()
+    {
+        if (soon)
+            api->defer_enable(soon, 1);
+    }
     void run();
 
     void opened() override;
-    void asked(SoundSlot slot) override;
-    void ranDry(SoundSlot slot) override { channels[static_cast<int>(slot)].ranDry(); }
+    void closing() override
+    {
+        for (Channel& ch : channels)
+            ch.closing();
+    }
     void caughtUp() override { pump(); }
     void lost(const std::string& reason) override;
 };
@@ -123,6 +138,8 @@ bool SoundService::Engine::serveRequests()
             ch.begin(request.ticket, request.begunAt, request.rate);
         if (!request.parts.empty() || request.last)
             ch.add(request.ticket, std::move(request.parts), request.last);
+        for (const auto& [sound, rate] : request.toKeep)
+            ch.keep(sound, rate);
         if (ch.owed() && link->mayConnect())
             link->handle(PulseLink::Event::SoundWanted);
     }
@@ -138,21 +155,14 @@ void SoundService::Engine::pump()
         return;
     const Clock::time_point now = Clock::now();
     for (Channel& ch : channels)
-        if (ch.owed())
-            ch.write(link->stream(ch.slot), now);
+        ch.serve(now);
 }
 
 void SoundService::Engine::opened()
 {
     failureReported = false;
     for (Channel& ch : channels)
-        ch.reopened();
-    pump();
-}
-
-void SoundService::Engine::asked(SoundSlot slot)
-{
-    channels[static_cast<int>(slot)].asked();
+        ch.reopened(link->context());
     pump();
 }
 
@@ -172,10 +182,18 @@ void SoundService::Engine::run()
         goSilent("cannot start the sound thread's loop");
         return;
     }
-    pa_mainloop_api* api = pa_mainloop_get_api(loop);
+    api = pa_mainloop_get_api(loop);
     {
-        PulseLink pulse(api, rates, serverAddress, *this);
+        PulseLink pulse(api, serverAddress, *this);
         link = &pulse;
+        soon = api->defer_new(
+            api,
+            [](pa_mainloop_api* a, pa_defer_event* e, void* self) {
+                a->defer_enable(e, 0);
+                static_cast<Engine*>(self)->pump();
+            },
+            this);
+        api->defer_enable(soon, 0);
         // The bell is just another file the loop watches, so a request is never missed
         // between looking at the inbox and waiting.
         pa_io_event* watch = api->io_new(
@@ -191,12 +209,14 @@ void SoundService::Engine::run()
             pa_mainloop_run(loop, nullptr);
         api->io_free(watch);
         pulse.handle(PulseLink::Event::Shutdown);
+        api->defer_free(soon);
+        soon = nullptr;
     }
     pa_mainloop_free(loop);
 }
 
-SoundService::SoundService(SlotRates rates)
-    : engine(std::make_unique<Engine>(rates)),
+SoundService::SoundService()
+    : engine(std::make_unique<Engine>()),
       thread(engine->silent ? std::thread() : std::thread([this] { engine->run(); }))
 {
 }
@@ -224,6 +244,20 @@ std::uint64_t SoundService::begin(SoundSlot slot, int rate)
     }
     engine->ring();
     return ticket;
+}
+
+// The wave player names the files the window plays; a handful at most.
+void SoundService::keep(SoundSlot slot, int rate, Samples sound)
+{
+    if (engine->silent || !sound || sound->empty())
+        return;
+    {
+        std::lock_guard guard(engine->inboxLock);
+        auto& toKeep = engine->inbox[static_cast<int>(slot)].toKeep;
+        if (toKeep.size() < 4)
+            toKeep.emplace_back(std::move(sound), rate);
+    }
+    engine->ring();
 }
 
 void SoundService::add(SoundSlot slot, std::uint64_t ticket, Samples part, bool last)

@@ -4,12 +4,6 @@
 
 #include <malloc.h>
 
-namespace
-{
-// The two phrases of the time on the clock, the prompt and a few options: a handful at most.
-constexpr std::size_t kKnownTexts = 8;
-} // namespace
-
 SynthVoice::SynthVoice(SoundOutput& sound, std::unique_ptr<SpeechEngine> engine)
     : sound(sound), engine(std::move(engine)), worker([this] { run(); })
 {
@@ -77,7 +71,7 @@ void SynthVoice::run()
 // to be prepared. Gives way to any request that comes meanwhile.
 void SynthVoice::say(const Request& next)
 {
-    if (Samples whole = recall(next.text)) {
+    if (Samples whole = known.recall(next.text)) {
         if (next.ticket)
             sound.add(SoundSlot::Speech, *next.ticket, std::move(whole), true);
         return;
@@ -94,24 +88,7 @@ void SynthVoice::say(const Request& next)
     Samples tail = parts.take(true);
     if (next.ticket)
         sound.add(SoundSlot::Speech, *next.ticket, std::move(tail), true);
-    remember(next.text, parts.whole());
-}
-
-Samples SynthVoice::recall(const QString& text) const
-{
-    for (const auto& [said, samples] : known)
-        if (said == text)
-            return samples;
-    return nullptr;
-}
-
-void SynthVoice::remember(const QString& text, Samples samples)
-{
-    if (!samples || recall(text))
-        return;
-    known.emplace_front(text, std::move(samples));
-    if (known.size() > kKnownTexts)
-        known.pop_back();
+    known.remember(next.text, parts.whole());
 }
 
 // Any text asked for, even a blank one, ends what is being said; only being asked to say

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/sound/soundoutput.h"
+#include "platform/sound/voice/phrasestore.h"
 #include "platform/sound/voice/speechengine.h"
 #include "platform/voice.h"
 
@@ -8,7 +9,6 @@
 #include <QStringList>
 #include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -18,8 +18,8 @@
 // Speaks through an engine into the speech slot of the sound service, on a thread of its own.
 // Speak() cuts off what is being said at once and only hands the text over: every text
 // replaces the one before, so there is never more than the newest one waiting. Texts said
-// before, or named in advance with prepare(), are kept and play whole at once; any other
-// starts playing while the engine is still making the rest of it.
+// before, or named in advance with prepare(), are kept and play whole at once, without being
+// made again; any other starts playing while the engine is still making the rest of it.
 class SynthVoice : public Voice
 {
 public:
@@ -39,8 +39,6 @@ private:
 
     void run();
     void say(const Request& request);
-    Samples recall(const QString& text) const;
-    void remember(const QString& text, Samples sound);
     bool interrupted(const Request& making);
 
     SoundOutput& sound;
@@ -53,8 +51,7 @@ private:
     std::uint64_t newest = 0; // the ticket of the last text asked for, a blank one's too
     bool stopping = false;
 
-    // The worker's alone: the texts made last, newest first.
-    std::deque<std::pair<QString, Samples>> known;
+    PhraseStore known; // the worker's alone
 
     std::thread worker; // last, so it starts once everything above is ready
 };
