@@ -23,9 +23,14 @@ SynthVoice::~SynthVoice()
 // that is what every request does.
 int SynthVoice::Speak(const QString& text, int)
 {
+    {
+        std::lock_guard guard(lock);
+        ++asking;
+    }
     const std::uint64_t ticket = sound.begin(SoundSlot::Speech, engine->rate());
     {
         std::lock_guard guard(lock);
+        --asking;
         newest = ticket;
         if (text.trimmed().isEmpty())
             request.reset(); // quiet is all that was asked for
@@ -96,5 +101,6 @@ void SynthVoice::say(const Request& next)
 bool SynthVoice::interrupted(const Request& making)
 {
     std::lock_guard guard(lock);
-    return stopping || request.has_value() || (making.ticket && *making.ticket != newest);
+    return stopping || asking > 0 || request.has_value() ||
+           (making.ticket && *making.ticket != newest);
 }

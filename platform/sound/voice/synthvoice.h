@@ -49,6 +49,9 @@ private:
     std::optional<Request> request;
     QStringList toPrepare;
     std::uint64_t newest = 0; // the ticket of the last text asked for, a blank one's too
+    // Texts being asked for whose ticket is not yet the newest: what is being made is
+    // already old, though the ticket does not say so yet.
+    int asking = 0;
     bool stopping = false;
 
     PhraseStore known; // the worker's alone
