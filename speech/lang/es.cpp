@@ -52,11 +52,6 @@ QString announcementAmPm(int hour24, int minute)
     return spanish::announcing(readingAmPm(hour24, minute));
 }
 
-QString announcement24(int hour24, int minute)
-{
-    return spanish::announcing(spanish::reading24(hour24, minute));
-}
-
 } // namespace
 
 // Found by phrasingFor.
@@ -71,6 +66,6 @@ extern const Phrasing kSpanish{
     spanish::wrong,
     spanish::shown,
     spanish::kSayings,
-    {readingAmPm, spanish::reading24, wordedOfDay, announcementAmPm, announcement24,
+    {readingAmPm, spanish::reading24, wordedOfDay, announcementAmPm, spanish::announcement24,
      spanish::written},
 };

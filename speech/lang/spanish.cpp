@@ -124,6 +124,11 @@ QString announcing(const QString& time)
     return verb + QLatin1Char(' ') + time;
 }
 
+QString announcement24(int hour24, int minute)
+{
+    return announcing(reading24(hour24, minute));
+}
+
 QString written(int hour24, int minute)
 {
     if (hour24 == 12 && minute == 0)

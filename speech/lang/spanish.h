@@ -33,6 +33,8 @@ QString readingAmPm(int hour24, int minute, int nightFrom);
 QString reading24(int hour24, int minute);
 // The announcement of any time, its verb agreeing with the hour: "Son las quince quince".
 QString announcing(const QString& time);
+// "Son las quince quince", on the 24-hour clock, alike on both sides of the ocean.
+QString announcement24(int hour24, int minute);
 // "a. m." and "p. m.", and "m." at noon itself.
 QString written(int hour24, int minute);
 
