@@ -96,7 +96,6 @@ bool frmclock::showAfterPendingEvents()
     os.pump->processPendingEvents();
     if (unloaded)
         return false;
-    paintFirstFrameAhead();
     if (windowed) {
         show();
     } else {

@@ -10,7 +10,6 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <algorithm>
-#include <tuple>
 
 namespace
 {
@@ -107,20 +106,14 @@ void paintLabel(QPainter& p, const Control& c)
     p.drawText(box, flags, c.Caption);
 }
 
-void paintPicture(QPainter& p, const Control& c, const PictureImages* pictures)
+void paintPicture(QPainter& p, const Control& c)
 {
     if (c.backColor)
         p.fillRect(pixelBox(c), *c.backColor);
-    if (!pictures) {
-        // Below one device pixel per logical pixel the view scales the painter itself.
-        const qreal ratio =
-            std::max<qreal>(1, p.device()->devicePixelRatioF()) * p.worldTransform().m11();
-        p.drawPixmap(pixelBox(c).topLeft(), pictureOf(c, ratio));
-        return;
-    }
-    const auto found = pictures->find(c.picture);
-    if (found != pictures->end())
-        p.drawImage(pixelBox(c).topLeft(), found->second);
+    // Below one device pixel per logical pixel the view scales the painter itself.
+    const qreal ratio =
+        std::max<qreal>(1, p.device()->devicePixelRatioF()) * p.worldTransform().m11();
+    p.drawPixmap(pixelBox(c).topLeft(), pictureOf(c, ratio));
 }
 
 // A ring round the focused control for keyboard users: dark outside, bright inside, so it
@@ -138,7 +131,7 @@ void paintFocusMark(QPainter& p, const Control& frame)
     p.drawRoundedRect(ring, 6, 6);
 }
 
-void paintControl(QPainter& p, const Control& c, const PictureImages* pictures)
+void paintControl(QPainter& p, const Control& c)
 {
     switch (c.kind) {
     case ControlKind::Label:
@@ -152,14 +145,13 @@ void paintControl(QPainter& p, const Control& c, const PictureImages* pictures)
         break;
     case ControlKind::Image:
     case ControlKind::PictureBox:
-        paintPicture(p, c, pictures);
+        paintPicture(p, c);
         break;
     }
 }
 } // namespace
 
-void paintPanel(QPainter& painter, const Panel& panel, const Control* focusFrame,
-                const PictureImages* pictures)
+void paintPanel(QPainter& painter, const Panel& panel, const Control* focusFrame)
 {
     const QRectF area(0, 0, panel.Width / kTwipsPerPixel, panel.Height / kTwipsPerPixel);
     painter.save();
@@ -171,27 +163,10 @@ void paintPanel(QPainter& painter, const Panel& panel, const Control* focusFrame
     const auto& controls = panel.topToBottom();
     for (auto it = controls.rbegin(); it != controls.rend(); ++it)
         if ((*it)->Visible && it->get() != panel.topmostControl())
-            paintControl(painter, **it, pictures);
+            paintControl(painter, **it);
     if (const Control* top = panel.topmostControl(); top && top->Visible)
-        paintControl(painter, *top, pictures);
+        paintControl(painter, *top);
     if (focusFrame)
         paintFocusMark(painter, *focusFrame);
     painter.restore();
-}
-
-QImage pictureImage(const Control& picture, qreal ratio)
-{
-    return pictureOf(picture, ratio).toImage();
-}
-
-bool paintsAlike(const Control& a, const Control& b)
-{
-    const auto font = [](const FontSpec& f) { return std::tie(f.family, f.points, f.bold); };
-    return a.kind == b.kind && a.Visible == b.Visible && a.Left == b.Left && a.Top == b.Top &&
-           a.Width == b.Width && a.Height == b.Height && a.X1 == b.X1 && a.Y1 == b.Y1 &&
-           a.X2 == b.X2 && a.Y2 == b.Y2 && a.Caption == b.Caption && font(a.font) == font(b.font) &&
-           a.foreColor == b.foreColor && a.centred == b.centred && a.fitsText == b.fitsText &&
-           a.shrunkPixelSize == b.shrunkPixelSize && a.shape == b.shape &&
-           a.fillColor == b.fillColor && a.borderColor == b.borderColor &&
-           a.borderWidth == b.borderWidth && a.picture == b.picture && a.backColor == b.backColor;
 }

@@ -117,12 +117,6 @@ FormView::Press FormView::pressTargetAt(QPointF pos) const
     return {onPanel ? Target::Panel : Target::Surface, nullptr};
 }
 
-void FormView::paintFirstFrameAhead()
-{
-    if (frames == 0 && scale == 1 && devicePixelRatioF() == 1)
-        firstFrame.start(form);
-}
-
 void FormView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -133,12 +127,6 @@ void FormView::paintEvent(QPaintEvent*)
     if (ratio < 1)
         painter.scale(ratio, ratio);
     painter.fillRect(rect(), Qt::black);
-    std::optional<FirstFrame::Frame> ahead = firstFrame.take(form);
-    if (ahead && ratio == 1 && scale == 1 && !keyboardInUse) {
-        painter.drawImage(ahead->at, ahead->image);
-        ++frames;
-        return;
-    }
     painter.translate(form.Left, form.Top);
     if (scale != 1)
         painter.scale(scale, scale);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/form/firstframe.h"
 #include "app/form/heldkeys.h"
 #include "app/form/panel.h"
 
@@ -67,9 +66,6 @@ public:
 
     // Repaints the panel alone, for a change that touches nothing outside it.
     void repaintPanel();
-    // Starts painting the first frame on a thread of its own, just before the window is first
-    // shown with the panel in place: the showing and the painting then go on side by side.
-    void paintFirstFrameAhead();
 
     // Frames painted so far; a repaint is done when this moves.
     quint64 framesPainted() const { return frames; }
@@ -139,7 +135,6 @@ private:
     quint64 frames = 0;
     double scale = 1;
     bool mayGrow = false;
-    FirstFrame firstFrame;
     std::size_t focusIndex = 0;
     bool keyboardInUse = false;
 };
