@@ -1,6 +1,7 @@
 #include "app/commandline.h"
-#include "app/fontsahead.h"
 #include "app/frmclock.h"
+#include "app/readahead.h"
+#include "app/resources.h"
 #include "app/screentexts.h"
 #include "app/timing.h"
 #include "app/windowsystem.h"
@@ -36,6 +37,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     logMilestone("main", started);
     opening.done();
+    initPictureResources();
+    ImageFormatsAhead imageFormats(QStringLiteral(":/pictures/closecross.png"));
     fonts.join();
     QApplication::setApplicationName(QStringLiteral("chimewise"));
     QApplication::setApplicationVersion(QStringLiteral(CHIMEWISE_VERSION));
