@@ -41,52 +41,58 @@ bool PulseServer::connect(const char* name)
 
 namespace
 {
+// What a query of the server's lists found: whether an entry matched, once the list has ended.
 struct Answer {
     PulseServer* server;
     bool done = false;
     bool found = false;
     const char* name;
+    // One entry of the list (none with the list's end), and whether the list has ended.
+    void take(bool matches, int eol)
+    {
+        found = found || matches;
+        if (eol) {
+            done = true;
+            PulseServer::wake(server);
+        }
+    }
 };
+
+bool awaited(PulseServer& server, pa_context* ctx, pa_operation* op, const Answer& answer)
+{
+    unref(op);
+    while (!answer.done && pa_context_get_state(ctx) == PA_CONTEXT_READY)
+        server.wait();
+    return answer.found;
+}
 } // namespace
 
 bool PulseServer::sinkSuspended(const char* sink)
 {
     Locked held(*this);
     Answer answer{this, false, false, sink};
-    unref(pa_context_get_sink_info_by_name(
-        ctx, sink,
-        [](pa_context*, const pa_sink_info* info, int eol, void* a) {
-            auto* answer = static_cast<Answer*>(a);
-            if (info)
-                answer->found = info->state == PA_SINK_SUSPENDED;
-            if (eol) {
-                answer->done = true;
-                wake(answer->server);
-            }
-        },
-        &answer));
-    while (!answer.done && pa_context_get_state(ctx) == PA_CONTEXT_READY)
-        wait();
-    return answer.found;
+    return awaited(*this, ctx,
+                   pa_context_get_sink_info_by_name(
+                       ctx, sink,
+                       [](pa_context*, const pa_sink_info* info, int eol, void* a) {
+                           static_cast<Answer*>(a)->take(info && info->state == PA_SINK_SUSPENDED,
+                                                         eol);
+                       },
+                       &answer),
+                   answer);
 }
 
 bool PulseServer::hasModule(const char* module)
 {
     Locked held(*this);
     Answer answer{this, false, false, module};
-    unref(pa_context_get_module_info_list(
-        ctx,
-        [](pa_context*, const pa_module_info* info, int eol, void* a) {
-            auto* answer = static_cast<Answer*>(a);
-            if (info && std::strcmp(info->name, answer->name) == 0)
-                answer->found = true;
-            if (eol) {
-                answer->done = true;
-                wake(answer->server);
-            }
-        },
-        &answer));
-    while (!answer.done && pa_context_get_state(ctx) == PA_CONTEXT_READY)
-        wait();
-    return answer.found;
+    return awaited(*this, ctx,
+                   pa_context_get_module_info_list(
+                       ctx,
+                       [](pa_context*, const pa_module_info* info, int eol, void* a) {
+                           auto* answer = static_cast<Answer*>(a);
+                           answer->take(info && std::strcmp(info->name, answer->name) == 0, eol);
+                       },
+                       &answer),
+                   answer);
 }
