@@ -37,6 +37,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     logMilestone("main", started);
     opening.done();
+    // The window registers the pictures too, for windows made without this main; it is done
+    // here first so that the picture read ahead can be found.
     initPictureResources();
     ImageFormatsAhead imageFormats(QStringLiteral(":/pictures/closecross.png"));
     fonts.join();
