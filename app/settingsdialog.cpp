@@ -28,6 +28,8 @@ SettingsDialog::SettingsDialog(const Choices& current, Language desktopLanguage,
         Row row{choice, new QLabel(this), new QComboBox(this)};
         row.list->setObjectName(choiceKey(choice));
         row.list->addItems(itemsOf(choice));
+        // Each language's words are as long as they are: the list grows with them.
+        row.list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         row.list->setCurrentIndex(current.index(choice));
         row.label->setBuddy(row.list);
         form->addRow(row.label, row.list);
@@ -64,6 +66,9 @@ void SettingsDialog::showTexts()
             row.list->setItemText(i, items[i]);
     }
     closeButton->setText(tr("Close"));
+    // A language chosen here retells the window's own texts while it is open: it takes the
+    // size they need now, not the size of the texts it first opened with.
+    adjustSize();
 }
 
 QString SettingsDialog::labelOf(Choice choice) const
