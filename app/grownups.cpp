@@ -68,6 +68,9 @@ void frmclock::openSettings()
         settingsDialog = new SettingsDialog(settings.choices(), desktopLanguage(), this);
         settingsDialog->setAttribute(Qt::WA_DeleteOnClose);
         connect(settingsDialog, &SettingsDialog::chosen, this, &frmclock::grownUpChose);
+        // Without a window manager nothing hands the keyboard back to the clock, and its
+        // keys for the whole window, Ctrl+, among them, would wait for a click on it.
+        connect(settingsDialog, &QDialog::finished, this, [this] { activateWindow(); });
     }
     // Modal to the clock alone: a child's click on it waits until the grown-up is done.
     settingsDialog->open();
