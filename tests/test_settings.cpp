@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
@@ -63,6 +64,23 @@ QString words(const Choices& choices)
     for (Choice choice : kChoices)
         each << choices.word(choice);
     return each.join(QLatin1Char(' '));
+}
+
+// Whether every choice of every list in the settings can be read whole in its list's field.
+bool choicesReadWhole(const frmclock& w)
+{
+    for (const QComboBox* list : w.findChildren<QComboBox*>()) {
+        QStyleOptionComboBox field;
+        field.initFrom(list);
+        const int room =
+            list->style()
+                ->subControlRect(QStyle::CC_ComboBox, &field, QStyle::SC_ComboBoxEditField, list)
+                .width();
+        for (int i = 0; i < list->count(); ++i)
+            if (list->fontMetrics().horizontalAdvance(list->itemText(i)) > room)
+                return false;
+    }
+    return true;
 }
 
 // A grown-up's choice, made in the settings as they are opened.
@@ -232,6 +250,7 @@ void SettingsTest::opensOnlyOnPurpose_data()
     QTest::newRow("Space on the gear") << "key" << true;
     QTest::newRow("a screen reader's press") << "reader" << true;
     QTest::newRow("Ctrl+,") << "shortcut" << true;
+    QTest::newRow("Ctrl+, once they were closed") << "shortcut again" << true;
 }
 
 void SettingsTest::opensOnlyOnPurpose()
@@ -262,7 +281,14 @@ void SettingsTest::opensOnlyOnPurpose()
         QCOMPARE(gearToReaders->text(QAccessible::Name), QStringLiteral("Settings for grown-ups"));
         QCOMPARE(gearToReaders->role(), QAccessible::Button);
         gearToReaders->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    } else if (how == QLatin1String("shortcut")) {
+    } else if (how.startsWith(QLatin1String("shortcut"))) {
+        if (how.endsWith(QLatin1String("again"))) {
+            QTest::keyClick(&w, Qt::Key_Comma, Qt::ControlModifier);
+            QPointer<SettingsDialog> first = w.findChild<SettingsDialog*>();
+            QVERIFY(first);
+            first->reject();
+            QTRY_VERIFY(!first);
+        }
         QTest::keyClick(&w, Qt::Key_Comma, Qt::ControlModifier);
     } else {
         QTest::mousePress(&w, Qt::LeftButton, {}, gear);
@@ -339,6 +365,7 @@ void SettingsTest::choiceTakesEffectAtOnce()
     QVERIFY(w.shpOrder->Visible && w.shp5min->Visible && !w.lblDigital->Visible);
     QCOMPARE(w.lblTop->Caption, prompt);
     QTRY_COMPARE(w.findChild<QPushButton*>()->text(), close);
+    QVERIFY(choicesReadWhole(w));
     w.lblClickMe_MouseUp(2, 0, 0, 0);
     QCOMPARE(fixture.fakes.sounds.spoken().last(), words);
 }
