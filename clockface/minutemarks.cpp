@@ -19,6 +19,10 @@ void frmclock::placeMinuteMarks()
 void frmclock::showMinuteMarks()
 {
     const bool shown = precisionRow(precisionMode).handUnit == 1;
+    if (lnMinute[0]->Visible == shown)
+        return;
     for (Control* mark : lnMinute)
         mark->Visible = shown;
+    // Roman numerals make room for the marks, and take it back.
+    layoutDial();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <array>
@@ -15,12 +16,22 @@ inline constexpr double kNumeralPoints = 24;
 QString numeralText(int hour, Numerals numerals);
 
 // The room round the ring: the dial's centre, the ring's radius, and half the side of the
-// dial's white face inside the rim, all in twips.
+// dial's white face inside the rim, all in twips; and the dial's radius, by which the minute
+// marks are placed, zero while the dial shows none.
 struct NumeralRing {
     float centerX, centerY;
     double radius, faceHalfSide;
+    float marksDialRadius;
 };
 
-// Whether twelve numerals of these sizes (twips; the 12 first, then 1 to 11), each centred
-// on its point of the ring, keep `gap` twips from one another and from the rim.
-bool numeralsFit(const NumeralRing& ring, const std::array<QSizeF, 12>& sizes, double gap);
+// A numeral's box, and where its glyphs' ink lies within it (twips from the box's top-left).
+struct NumeralBox {
+    QSizeF size;
+    QRectF ink;
+};
+
+// Whether twelve numerals (the 12 first, then 1 to 11), each centred on its point of the
+// ring, keep `gap` twips from one another and from the rim, and their ink `markGap` twips
+// from the minute marks the dial shows.
+bool numeralsFit(const NumeralRing& ring, const std::array<NumeralBox, 12>& numerals, double gap,
+                 double markGap);

@@ -3,11 +3,25 @@
 #include "app/frmclock.h"
 #include "clockface/dialmath.h"
 
+#include <QFontMetricsF>
+
 namespace
 {
 // The room a numeral keeps from its neighbours and from the rim, so that long Roman ones
 // such as VIII and XII never look crowded.
 constexpr double kNumeralGap = 8 * kTwipsPerPixel;
+// The white a numeral's ink keeps beside a minute mark, so that no mark cuts into a V or an
+// X. Wide Roman numerals meet the marks beside the 3 and the 9 at about two thirds of the
+// design's size: they shrink to it only while the marks are shown.
+constexpr double kMarkGap = 2 * kTwipsPerPixel;
+
+// Where a numeral's glyphs are inked within its box, which its caption exactly fills.
+QRectF inkOf(const Control& label)
+{
+    const QFontMetricsF metrics(labelFont(label));
+    const QRectF ink = metrics.tightBoundingRect(label.Caption).translated(0, metrics.ascent());
+    return {ink.topLeft() * kTwipsPerPixel, ink.size() * kTwipsPerPixel};
+}
 } // namespace
 
 void frmclock::layoutDial()
@@ -29,18 +43,19 @@ void frmclock::showNumerals()
 {
     Control* const ring[] = {n12, n1, n2, n3, n4, n5, n6, n7, n8, n9, n10, n11};
     const NumeralRing room{dialCenterX, dialCenterY, minuteHandLength,
-                           dialRadius - shapeClock->borderWidth * kTwipsPerPixel};
+                           dialRadius - shapeClock->borderWidth * kTwipsPerPixel,
+                           lnMinute[0]->Visible ? dialRadius : 0.0f};
     // One pixel a step.
     const double step = 72.0 / 96.0;
     for (double points = kNumeralPoints;; points -= step) {
-        std::array<QSizeF, 12> sizes;
-        for (std::size_t i = 0; i < sizes.size(); ++i) {
+        std::array<NumeralBox, 12> boxes;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
             ring[i]->font.points = points;
             setCaption(*ring[i], numeralText(i == 0 ? 12 : int(i), numerals));
-            sizes[i] = QSizeF(ring[i]->Width, ring[i]->Height);
+            boxes[i] = {QSizeF(ring[i]->Width, ring[i]->Height), inkOf(*ring[i])};
         }
         if (numerals == Numerals::arabic || points <= kNumeralPoints / 2 ||
-            numeralsFit(room, sizes, kNumeralGap))
+            numeralsFit(room, boxes, kNumeralGap, kMarkGap))
             return;
     }
 }

@@ -258,27 +258,48 @@ void TestDialMath::numeralsOnTheAxes()
 void TestDialMath::numeralsFitTheirRoom_data()
 {
     // Worked by hand on the design dial: the face reaches 3360 twips either side of the
-    // centre inside the rim; every numeral the same size, kept 120 twips apart.
+    // centre inside the rim; every numeral the same size, kept 120 twips apart. The minute
+    // marks, where shown, run from 3186 to 3294 twips out (0.885 and 0.915 of the radius of
+    // 3600), and ink keeps 45 twips from them. Ink at the box's middle point alone is nowhere
+    // near a mark.
     QTest::addColumn<double>("ring");
     QTest::addColumn<QSizeF>("size");
+    QTest::addColumn<QRectF>("ink");
+    QTest::addColumn<bool>("marks");
     QTest::addColumn<bool>("fits");
-    QTest::newRow("a 10's box") << 2880.0 << QSizeF(600, 675) << true;
+    const QSizeF ten(600, 675);
+    const QRectF middle(300, 337.5, 0, 0), whole(0, 0, 600, 675);
+    QTest::newRow("a 10's box") << 2880.0 << ten << middle << true << true;
     // 2880 + 500 reaches past 3360 - 120 beside the 3 and the 9.
-    QTest::newRow("too wide beside the 3") << 2880.0 << QSizeF(1000, 675) << false;
-    QTest::newRow("too tall above the 12") << 2880.0 << QSizeF(600, 1000) << false;
+    QTest::newRow("too wide beside the 3")
+        << 2880.0 << QSizeF(1000, 675) << QRectF(500, 337.5, 0, 0) << true << false;
+    QTest::newRow("too tall above the 12")
+        << 2880.0 << QSizeF(600, 1000) << QRectF(300, 500, 0, 0) << true << false;
     // On a ring of 2000 the boxes of the 1 and the 2 stand 32 twips apart: clear, but crowded.
-    QTest::newRow("crowding a neighbour") << 2000.0 << QSizeF(700, 675) << false;
-    QTest::newRow("room on a small ring") << 2000.0 << QSizeF(600, 675) << true;
+    QTest::newRow("crowding a neighbour")
+        << 2000.0 << QSizeF(700, 675) << QRectF(350, 337.5, 0, 0) << true << false;
+    QTest::newRow("room on a small ring") << 2000.0 << ten << middle << true << true;
+    // Beside the 3 the whole box's ink reaches 3180 + 45 twips out, past the mark's 3186.
+    QTest::newRow("ink up to a mark") << 2880.0 << ten << whole << true << false;
+    QTest::newRow("the same where no mark is shown") << 2880.0 << ten << whole << false << true;
+    // 150 twips in all round: beside the 3 to 3075, above the 12 to 3113, and at the 1 the
+    // mark's inner end (1593, 2759 above the centre) lies above the ink's 2727.
+    QTest::newRow("ink clear of the marks")
+        << 2880.0 << ten << QRectF(150, 150, 300, 375) << true << true;
 }
 
 void TestDialMath::numeralsFitTheirRoom()
 {
     QFETCH(double, ring);
     QFETCH(QSizeF, size);
+    QFETCH(QRectF, ink);
+    QFETCH(bool, marks);
     QFETCH(bool, fits);
-    std::array<QSizeF, 12> sizes;
-    sizes.fill(size);
-    QCOMPARE(numeralsFit({kDesign.centerX, kDesign.centerY, ring, 3360}, sizes, 120), fits);
+    std::array<NumeralBox, 12> numerals;
+    numerals.fill({size, ink});
+    const NumeralRing room{kDesign.centerX, kDesign.centerY, ring, 3360,
+                           marks ? kDesign.radius : 0.0f};
+    QCOMPARE(numeralsFit(room, numerals, 120, 45), fits);
 }
 
 // Numeral k and the minute hand at mark k share the radius and the angle rule, so the tip

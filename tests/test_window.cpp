@@ -171,21 +171,33 @@ void WindowTest::numeralsCentredOnTheirRingPoints_data()
 {
     QTest::addColumn<int>("numerals"); // 0 arabic, 1 roman, as the settings write them
     QTest::addColumn<QStringList>("captions");
-    QTest::newRow("1 to 12") << 0 << QStringList{"1", "2", "3", "4",  "5",  "6",
-                                                 "7", "8", "9", "10", "11", "12"};
-    QTest::newRow("I to XII") << 1 << QStringList{"I",   "II",   "III", "IV", "V",  "VI",
-                                                  "VII", "VIII", "IX",  "X",  "XI", "XII"};
+    QTest::addColumn<bool>("minute"); // read to the minute, with the minute marks shown
+    const QStringList arabic{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"};
+    const QStringList roman{"I",   "II",   "III", "IV", "V",  "VI",
+                            "VII", "VIII", "IX",  "X",  "XI", "XII"};
+    QTest::newRow("1 to 12") << 0 << arabic << false;
+    QTest::newRow("I to XII") << 1 << roman << false;
+    QTest::newRow("1 to 12 with the minute marks") << 0 << arabic << true;
+    QTest::newRow("I to XII with the minute marks") << 1 << roman << true;
 }
 
 void WindowTest::numeralsCentredOnTheirRingPoints()
 {
     QFETCH(int, numerals);
     QFETCH(QStringList, captions);
+    QFETCH(bool, minute);
     ClockFixture fixture;
     GivenChoices given;
     given[std::size_t(Choice::numerals)] = numerals;
     fixture.window->settings = Settings(QString(), given);
     frmclock& w = fixture.load();
+    // Roman numerals are wide: they make room for the marks, and take it back; the design's
+    // numerals stand clear of them as they are.
+    const float points = w.n8->font.points;
+    if (minute) {
+        w.lbl1min_Click();
+        QCOMPARE(w.n8->font.points < points, numerals == 1);
+    }
     const Control* ring[] = {w.n1, w.n2, w.n3, w.n4,  w.n5,  w.n6,
                              w.n7, w.n8, w.n9, w.n10, w.n11, w.n12};
     // Inside the rim, which is 16 pixels of the dial's 7200 twips.
@@ -201,6 +213,10 @@ void WindowTest::numeralsCentredOnTheirRingPoints()
         const QRectF next(ring[k % 12]->Left, ring[k % 12]->Top, ring[k % 12]->Width,
                           ring[k % 12]->Height);
         QVERIFY2(!box.intersects(next), qPrintable(n->name));
+    }
+    if (minute) {
+        w.lblQuarter_Click();
+        QCOMPARE(w.n8->font.points, points);
     }
 }
 
