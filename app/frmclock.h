@@ -104,12 +104,16 @@ public:
     void moveMinuteHand();
     void showDigitalTime();
     void showReadout(double hour, double mark, DayHalf half);
+    void rewriteReadout(); // the same time, its half of the day in the language now chosen
     void placeDayPicture();
     void showDayPicture(int hour24);
 
     float dialCenterX = 0, dialCenterY = 0, dialRadius = 0;
     double minuteHandLength = 0, hourHandLength = 0;
     Numerals numerals = Numerals::arabic;
+    struct {
+        int hour24 = 0, minute = 0;
+    } readoutTime; // the time of day the readout shows, where it writes the half of the day
 
     // ===================================================================================
     // Spoken time: speech, phrases and the announcement             (speech/)

@@ -131,6 +131,7 @@ void frmclock::useLanguage(Language chosen)
     if (!voiceFailure.isEmpty() && os.notice)
         os.notice(voiceFailure);
     rephraseShownTime();
+    rewriteReadout();
 }
 
 // The texts the controls were made with are made again in the new language; a control that

@@ -23,11 +23,21 @@ void frmclock::showReadout(double hour, double mark, DayHalf half)
         setCaption(*lblDigital, digitalReadout(hour, mark));
         break;
     case Hours::amPm:
+        readoutTime = {hour24, int(std::nearbyint(mark * 5))};
         setCaption(*lblDigital, digitalReadout(hour24 % 12, mark),
-                   writtenHalfIn(phrasing(), hours, hour24, int(std::nearbyint(mark * 5))));
+                   writtenHalfIn(phrasing(), hours, readoutTime.hour24, readoutTime.minute));
         break;
     case Hours::twentyFour:
         setCaption(*lblDigital, dayReadout(hour24, mark));
         break;
     }
+}
+
+// The half of the day is written in each language's own way ("pm", "p. m.", or not at all);
+// the digits are the same in every language.
+void frmclock::rewriteReadout()
+{
+    if (hours == Hours::amPm)
+        setCaption(*lblDigital, lblDigital->Caption,
+                   writtenHalfIn(phrasing(), hours, readoutTime.hour24, readoutTime.minute));
 }

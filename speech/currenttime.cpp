@@ -24,6 +24,7 @@ void frmclock::sayCurrentTime(const TimeOfDay& now)
         break;
     case Hours::amPm:
         timePhrase = phrasing().day.readingAmPm(now.hour, now.minute);
+        readoutTime = {now.hour, now.minute};
         setCaption(*lblDigital, text.caption,
                    writtenHalfIn(phrasing(), hours, now.hour, now.minute));
         break;
