@@ -67,8 +67,13 @@ QString frmclock::accessibleDescription(const Control& control) const
     // While the child is asked, the readout is hidden and the answer must not be read out.
     if (clickState != ClickState::get)
         return tr("Say the time out loud, then click the clock again to check.");
-    if (lblDigital->Visible)
-        return tr("The clock shows %1.").arg(readout);
+    if (lblDigital->Visible) {
+        QString shows = tr("The clock shows %1.").arg(readout);
+        // A readout ending in an abbreviation's full stop ("p. m.") ends the sentence too.
+        if (readout.endsWith(QLatin1Char('.')) && shows.endsWith(QLatin1String("..")))
+            shows.chop(1);
+        return shows;
+    }
     return {};
 }
 
