@@ -108,6 +108,8 @@ private slots:
     void opensOnlyOnPurpose();
     void choiceTakesEffectAtOnce_data();
     void choiceTakesEffectAtOnce();
+    void halfOfTheDayInTheNewLanguage_data();
+    void halfOfTheDayInTheNewLanguage();
     void rememberedAcrossRuns();
     void languageBeforeAnyPracticeTime();
 };
@@ -368,6 +370,46 @@ void SettingsTest::choiceTakesEffectAtOnce()
     QVERIFY(choicesReadWhole(w));
     w.lblClickMe_MouseUp(2, 0, 0, 0);
     QCOMPARE(fixture.fakes.sounds.spoken().last(), words);
+}
+
+void SettingsTest::halfOfTheDayInTheNewLanguage_data()
+{
+    // With a.m. and p.m. at 14:07 the readout writes "pm" in US English; another language
+    // chosen in the settings writes the half its own way, or not at all, at once.
+    QTest::addColumn<bool>("revealed"); // a practice time shown, not start-up's
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("half");
+    QTest::addColumn<QString>("told"); // what screen readers are told of the clock
+    QTest::newRow("start-up's time, Deutsch") << false << 3 << ""
+                                              << "Die Uhr zeigt 2:07.";
+    // The abbreviation's full stop ends the sentence.
+    QTest::newRow("start-up's time, Español") << false << 5 << "p. m."
+                                              << "El reloj marca 2:07 p. m.";
+    QTest::newRow("a time revealed, Nederlands") << true << 7 << ""
+                                                 << "";
+}
+
+void SettingsTest::halfOfTheDayInTheNewLanguage()
+{
+    QFETCH(bool, revealed);
+    QFETCH(int, index);
+    QFETCH(QString, half);
+    QFETCH(QString, told);
+    ClockFixture fixture;
+    fixture.window->settings.choose(Choice::hours, 1);
+    frmclock& w = fixture.load();
+    if (revealed) {
+        w.lblClickMe_MouseUp(1, 0, 0, 0);
+        w.lblClickMe_MouseUp(1, 0, 0, 0);
+    }
+    QVERIFY(w.lblDigital->Visible);
+    QVERIFY(!w.lblDigital->smallText.isEmpty());
+    const QString digits = w.lblDigital->Caption;
+    pick(w, "language", index);
+    QCOMPARE(w.lblDigital->smallText, half);
+    QCOMPARE(w.lblDigital->Caption, digits);
+    if (!told.isEmpty())
+        QCOMPARE(w.accessibleDescription(*w.lblClickMe), told);
 }
 
 void SettingsTest::rememberedAcrossRuns()
