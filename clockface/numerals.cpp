@@ -45,6 +45,9 @@ void frmclock::showNumerals()
     const NumeralRing room{dialCenterX, dialCenterY, minuteHandLength,
                            dialRadius - shapeClock->borderWidth * kTwipsPerPixel,
                            lnMinute[0]->Visible ? dialRadius : 0.0f};
+    // The ink is measured only where it is weighed, not for the design's numerals at every
+    // start.
+    const bool inkWeighed = numerals == Numerals::roman && room.marksDialRadius > 0;
     // One pixel a step.
     const double step = 72.0 / 96.0;
     for (double points = kNumeralPoints;; points -= step) {
@@ -52,7 +55,8 @@ void frmclock::showNumerals()
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             ring[i]->font.points = points;
             setCaption(*ring[i], numeralText(i == 0 ? 12 : int(i), numerals));
-            boxes[i] = {QSizeF(ring[i]->Width, ring[i]->Height), inkOf(*ring[i])};
+            boxes[i] = {QSizeF(ring[i]->Width, ring[i]->Height),
+                        inkWeighed ? inkOf(*ring[i]) : QRectF()};
         }
         if (numerals == Numerals::arabic || points <= kNumeralPoints / 2 ||
             numeralsFit(room, boxes, kNumeralGap, kMarkGap))
