@@ -104,7 +104,8 @@ public:
     void moveMinuteHand();
     void showDigitalTime();
     void showReadout(double hour, double mark, DayHalf half);
-    void rewriteReadout(); // the same time, its half of the day in the language now chosen
+    void rewriteReadout();       // the same time, its half of the day in the language now chosen
+    QString writtenHalf() const; // of readoutTime, as the readout writes it
     void placeDayPicture();
     void showDayPicture(int hour24);
 

@@ -24,8 +24,7 @@ void frmclock::showReadout(double hour, double mark, DayHalf half)
         break;
     case Hours::amPm:
         readoutTime = {hour24, int(std::nearbyint(mark * 5))};
-        setCaption(*lblDigital, digitalReadout(hour24 % 12, mark),
-                   writtenHalfIn(phrasing(), hours, readoutTime.hour24, readoutTime.minute));
+        setCaption(*lblDigital, digitalReadout(hour24 % 12, mark), writtenHalf());
         break;
     case Hours::twentyFour:
         setCaption(*lblDigital, dayReadout(hour24, mark));
@@ -33,11 +32,15 @@ void frmclock::showReadout(double hour, double mark, DayHalf half)
     }
 }
 
+QString frmclock::writtenHalf() const
+{
+    return writtenHalfIn(phrasing(), hours, readoutTime.hour24, readoutTime.minute);
+}
+
 // The half of the day is written in each language's own way ("pm", "p. m.", or not at all);
 // the digits are the same in every language.
 void frmclock::rewriteReadout()
 {
     if (hours == Hours::amPm)
-        setCaption(*lblDigital, lblDigital->Caption,
-                   writtenHalfIn(phrasing(), hours, readoutTime.hour24, readoutTime.minute));
+        setCaption(*lblDigital, lblDigital->Caption, writtenHalf());
 }

@@ -25,8 +25,7 @@ void frmclock::sayCurrentTime(const TimeOfDay& now)
     case Hours::amPm:
         timePhrase = phrasing().day.readingAmPm(now.hour, now.minute);
         readoutTime = {now.hour, now.minute};
-        setCaption(*lblDigital, text.caption,
-                   writtenHalfIn(phrasing(), hours, now.hour, now.minute));
+        setCaption(*lblDigital, text.caption, writtenHalf());
         break;
     case Hours::twentyFour:
         timePhrase = phrasing().day.reading24(now.hour, now.minute);
