@@ -19,6 +19,8 @@ private slots:
     void everyTextInsideItsRoom();
     void textShrinksToFit_data();
     void textShrinksToFit();
+    void everyCharacterDrawn_data();
+    void everyCharacterDrawn();
 };
 
 namespace
@@ -198,6 +200,28 @@ void ScreenTextsTest::textShrinksToFit()
         QVERIFY2(fits(drawn) && !fits(drawn + 1), qPrintable(QString::number(drawn)));
         QVERIFY(drawn < 13);
     }
+}
+
+void ScreenTextsTest::everyCharacterDrawn_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letters of the label's font") << QStringLiteral("Zwölf Uhr, señor");
+    // Comic Neue has no Cyrillic; DejaVu Sans, next in line, has.
+    QTest::newRow("a letter it lacks") << QStringLiteral("Ж");
+    QTest::newRow("both in one text") << QStringLiteral("Uhr Ж");
+}
+
+void ScreenTextsTest::everyCharacterDrawn()
+{
+    QFETCH(QString, text);
+    Control label;
+    label.font = {QStringLiteral("Comic Sans MS"), 9.75, false};
+    label.fitsText = true;
+    setCaption(label, text);
+    const QFontMetricsF metrics(labelFont(label));
+    for (const char32_t c : text.toUcs4())
+        QVERIFY2(metrics.inFontUcs4(c), qPrintable(QString::number(c, 16)));
+    QVERIFY(label.Width > 0);
 }
 
 QTEST_MAIN(ScreenTextsTest)

@@ -2,18 +2,49 @@
 
 #include "app/form/twips.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <algorithm>
 
 namespace
 {
-QStringList familiesFor(const QString& family)
+QStringList wantedFamilies(const QString& family)
 {
     if (family == QLatin1String("Comic Sans MS"))
         return {family, QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")};
     if (family == QLatin1String("MS Sans Serif"))
         return {family, QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
     return {family, QStringLiteral("DejaVu Sans")};
+}
+
+// For a family that is not installed Qt asks fontconfig for every installed font sorted by
+// likeness (about two and a half million instructions on a desktop's fonts, before the first
+// frame) and then takes the next family in line all the same; so only installed ones are
+// named, unless none is.
+QStringList familiesFor(const QString& family)
+{
+    static const QStringList installed = QFontDatabase::families();
+    const QStringList wanted = wantedFamilies(family);
+    QStringList found;
+    for (const QString& name : wanted)
+        if (installed.contains(name, Qt::CaseInsensitive))
+            found << name;
+    return found.isEmpty() ? wanted : found;
+}
+
+// Qt merges other fonts in for characters a font lacks, and to know which it asks fontconfig
+// for every installed font sorted by likeness, once for each font and script: about two and
+// a half million instructions each on a desktop's fonts, ahead of the first frame. A text all
+// in the font's own characters is drawn the same without, so only other texts pay for it.
+QFont mergingOnlyWhereNeeded(QFont font, const QString& text)
+{
+    QFont single = font;
+    single.setStyleStrategy(QFont::NoFontMerging);
+    const QFontMetricsF metrics(single);
+    for (const char32_t c : text.toUcs4())
+        if (!metrics.inFontUcs4(c))
+            return font;
+    return single;
 }
 
 // A wrapped text is measured in a box as wide as the label's and as tall as it needs.
@@ -58,7 +89,7 @@ bool fitsAt(const Control& label, const QString& text, const QFont& font)
 // so that is as far as it goes.
 int shrunkPixelSize(const Control& label, const QString& text)
 {
-    QFont font = resolveFont(label.font);
+    QFont font = mergingOnlyWhereNeeded(resolveFont(label.font), text + label.smallText);
     if (text.isEmpty() || fitsAt(label, text, font))
         return 0;
     const int smallest = std::max(1, font.pixelSize() / 2);
@@ -84,7 +115,7 @@ QFont resolveFont(const FontSpec& wanted)
 
 QFont labelFont(const Control& label)
 {
-    QFont font = resolveFont(label.font);
+    QFont font = mergingOnlyWhereNeeded(resolveFont(label.font), label.Caption + label.smallText);
     if (label.shrunkPixelSize > 0)
         font.setPixelSize(label.shrunkPixelSize);
     return font;
