@@ -273,6 +273,13 @@ void TestAudioLive::serverKilledMidRun()
     recorder.reset();
     const pid_t server = pid_t(qEnvironmentVariableIntValue("PA_PID"));
     QVERIFY(server > 0);
+    // Stopped first, so that it dies with requests of ours unanswered, which the service
+    // waits on: all that was awaited must be let go with the connection.
+    QCOMPARE(::kill(server, SIGSTOP), 0);
+    for (int i = 0; i < 5; ++i) {
+        requestTick();
+        QTest::qWait(20);
+    }
     QCOMPARE(::kill(server, SIGKILL), 0);
     // The program keeps asking for ticks and speech: every request returns at once.
     QElapsedTimer since;

@@ -6,7 +6,9 @@
 #include <pulse/error.h>
 #include <pulse/mainloop-api.h>
 #include <pulse/proplist.h>
+#include <pulse/rtclock.h>
 
+#include <algorithm>
 #include <optional>
 #include <sstream>
 
@@ -46,6 +48,10 @@ constexpr auto kRetryInterval = std::chrono::seconds(2);
 // Host names stop at 253 characters and socket paths at 107 bytes; with a scheme, a port and
 // a machine id in braces, no real server address comes near this.
 constexpr std::size_t kLongestAddress = 1024;
+// A server keeping up answers within a millisecond; a sound waiting for it should not wait
+// much longer than it does.
+constexpr pa_usec_t kFirstCatchUpCheck = 250;
+constexpr pa_usec_t kLongestCatchUpCheck = 100000;
 
 pa_context* newContext(pa_mainloop_api* api)
 {
@@ -99,21 +105,39 @@ bool PulseLink::awaitCatchUp()
 {
     if (current != State::Ready)
         return false;
-    if (catchUpAwaited)
+    if (catchUpCheck)
         return true;
-    pa_operation* op = pa_context_drain(
-        ctx,
-        [](pa_context*, void* self) {
-            auto* link = static_cast<PulseLink*>(self);
-            link->catchUpAwaited = false;
-            link->listener.caughtUp();
+    // Not pa_context_drain: the operation it makes is never freed when the connection goes
+    // before the server has caught up (libpulse keeps a reference for the callback it then
+    // never calls), and a server is lost in just that state when it hangs and dies.
+    checkEvery = kFirstCatchUpCheck;
+    catchUpCheck = pa_context_rttime_new(
+        ctx, pa_rtclock_now() + checkEvery,
+        [](pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self) {
+            static_cast<PulseLink*>(self)->checkCatchUp();
         },
         this);
-    if (!op)
-        return false;
-    pa_operation_unref(op);
-    catchUpAwaited = true;
-    return true;
+    return catchUpCheck != nullptr;
+}
+
+// Looked at again soon, then less and less often: a server that has stopped answering costs
+// a few wake-ups a second until its requests time out or it is lost.
+void PulseLink::checkCatchUp()
+{
+    if (!caughtUp()) {
+        checkEvery = std::min<pa_usec_t>(checkEvery * 2, kLongestCatchUpCheck);
+        pa_context_rttime_restart(ctx, catchUpCheck, pa_rtclock_now() + checkEvery);
+        return;
+    }
+    stopCatchUpCheck();
+    listener.caughtUp();
+}
+
+void PulseLink::stopCatchUpCheck()
+{
+    if (catchUpCheck)
+        api->time_free(catchUpCheck);
+    catchUpCheck = nullptr;
 }
 
 void PulseLink::handle(Event event)
@@ -187,7 +211,7 @@ std::optional<PulseLink::Event> PulseLink::connect()
 
 void PulseLink::tearDown()
 {
-    catchUpAwaited = false;
+    stopCatchUpCheck();
     if (!ctx)
         return;
     listener.closing();

@@ -4,8 +4,11 @@
 #include <optional>
 #include <string>
 
+#include <cstdint>
+
 struct pa_context;
 struct pa_mainloop_api;
+struct pa_time_event;
 
 // What the link tells the sound service, on the service's thread.
 class LinkListener
@@ -44,8 +47,8 @@ public:
     // Ready, and the server has answered everything sent: more written now is played rather
     // than queued behind what it has not read yet.
     bool caughtUp() const;
-    // Asks the server to say when it has caught up; the listener then hears caughtUp(). True
-    // while such a request is out (one at a time); false when none could be made.
+    // Watches for the server to catch up; the listener then hears caughtUp(). True while
+    // watching (one watch at a time); false when no watch could be set.
     bool awaitCatchUp();
     // The connection, once ready; null otherwise.
     pa_context* context() const { return current == State::Ready ? ctx : nullptr; }
@@ -59,6 +62,8 @@ private:
     std::optional<Event> connect();
     void fail(const std::string& what);
     void tearDown();
+    void checkCatchUp();
+    void stopCatchUpCheck();
 
     pa_mainloop_api* api;
     // Why libpulse must not be handed the address, or empty when it may be.
@@ -69,8 +74,9 @@ private:
     std::optional<Clock::time_point> failedAt;
     // What went wrong, set just before Lost is raised and handed to the listener with it.
     std::string failure;
-    // A drain is out: the listener hears caughtUp() once the server answers it.
-    bool catchUpAwaited = false;
+    // Set while the server is behind: the listener hears caughtUp() once it is not.
+    pa_time_event* catchUpCheck = nullptr;
+    std::uint64_t checkEvery = 0; // microseconds
     pa_context* ctx = nullptr;
 };
 
