@@ -51,7 +51,8 @@ constexpr std::size_t kLongestAddress = 1024;
 // A server keeping up answers within a millisecond; a sound waiting for it should not wait
 // much longer than it does.
 constexpr pa_usec_t kFirstCatchUpCheck = 250;
-constexpr pa_usec_t kLongestCatchUpCheck = 100000;
+// A new sound does not wait for the next look: it looks for itself.
+constexpr pa_usec_t kLongestCatchUpCheck = 1000000;
 
 pa_context* newContext(pa_mainloop_api* api)
 {
@@ -121,7 +122,7 @@ bool PulseLink::awaitCatchUp()
 }
 
 // Looked at again soon, then less and less often: a server that has stopped answering costs
-// a few wake-ups a second until its requests time out or it is lost.
+// a wake-up a second until its requests time out or it is lost.
 void PulseLink::checkCatchUp()
 {
     if (!caughtUp()) {
