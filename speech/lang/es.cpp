@@ -36,36 +36,7 @@ QString worded(int hour, int minute)
 
 constexpr int kNightFrom = 21;
 
-QString readingAmPm(int hour24, int minute)
-{
-    return spanish::readingAmPm(hour24, minute, kNightFrom);
-}
-
-QString wordedOfDay(int hour24, int minute)
-{
-    return spanish::ofDay(minute == 0 ? theHour(hour24) : worded(hour24, minute), hour24,
-                          kNightFrom);
-}
-
-QString announcementAmPm(int hour24, int minute)
-{
-    return spanish::announcing(readingAmPm(hour24, minute));
-}
-
 } // namespace
 
 // Found by phrasingFor.
-extern const Phrasing kSpanish{
-    Language::Spanish,
-    spanish::reading,
-    worded,
-    spanish::announcement,
-    spanish::ask,
-    spanish::ask,
-    spanish::right,
-    spanish::wrong,
-    spanish::shown,
-    spanish::kSayings,
-    {readingAmPm, spanish::reading24, wordedOfDay, announcementAmPm, spanish::announcement24,
-     spanish::written},
-};
+extern constinit const Phrasing kSpanish = spanish::phrasing<worded, kNightFrom>(Language::Spanish);

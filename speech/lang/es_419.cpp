@@ -38,36 +38,8 @@ QString worded(int hour, int minute)
 
 constexpr int kNightFrom = 19;
 
-QString readingAmPm(int hour24, int minute)
-{
-    return spanish::readingAmPm(hour24, minute, kNightFrom);
-}
-
-QString wordedOfDay(int hour24, int minute)
-{
-    return spanish::ofDay(minute == 0 ? theHour(hour24) : worded(hour24, minute), hour24,
-                          kNightFrom);
-}
-
-QString announcementAmPm(int hour24, int minute)
-{
-    return spanish::announcing(readingAmPm(hour24, minute));
-}
-
 } // namespace
 
 // Found by phrasingFor.
-extern const Phrasing kSpanishAmericas{
-    Language::SpanishAmericas,
-    spanish::reading,
-    worded,
-    spanish::announcement,
-    spanish::ask,
-    spanish::ask,
-    spanish::right,
-    spanish::wrong,
-    spanish::shown,
-    spanish::kSayings,
-    {readingAmPm, spanish::reading24, wordedOfDay, announcementAmPm, spanish::announcement24,
-     spanish::written},
-};
+extern constinit const Phrasing kSpanishAmericas =
+    spanish::phrasing<worded, kNightFrom>(Language::SpanishAmericas);

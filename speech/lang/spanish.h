@@ -49,4 +49,38 @@ constexpr std::array<const char*, kSayingCount> kSayings{"Haz clic en el reloj p
                                                          "leer la hora",
                                                          "poner la hora"};
 
+// A Spanish of its own: its worded phrase of the dial (dialWorded), and the hour of the day
+// (nightFrom) from which its evenings are "de la noche".
+template <QString (*dialWorded)(int hour, int minute), int nightFrom>
+constexpr Phrasing phrasing(Language language)
+{
+    struct Day {
+        static QString readingAmPm(int hour24, int minute)
+        {
+            return spanish::readingAmPm(hour24, minute, nightFrom);
+        }
+        static QString wordedOfDay(int hour24, int minute)
+        {
+            return ofDay(minute == 0 ? theHour(hour24) : dialWorded(hour24, minute), hour24,
+                         nightFrom);
+        }
+        static QString announcementAmPm(int hour24, int minute)
+        {
+            return announcing(readingAmPm(hour24, minute));
+        }
+    };
+    return {language,
+            reading,
+            dialWorded,
+            announcement,
+            ask,
+            ask,
+            right,
+            wrong,
+            shown,
+            kSayings,
+            {Day::readingAmPm, reading24, Day::wordedOfDay, Day::announcementAmPm, announcement24,
+             written}};
+}
+
 } // namespace spanish
