@@ -42,8 +42,12 @@ Hand handUnder(TwipPoint centre, TwipPoint minuteTip, TwipPoint hourTip, TwipPoi
     return toMinute <= toHour ? Hand::minute : Hand::hour;
 }
 
-Hand handNearerByAngle(double position, double minutePosition, double hourPosition)
+Hand handToDrag(TwipPoint centre, TwipPoint minuteTip, TwipPoint hourTip, TwipPoint point,
+                double minutePosition, double hourPosition)
 {
+    if (const Hand under = handUnder(centre, minuteTip, hourTip, point); under != Hand::none)
+        return under;
+    const double position = dialPositionAt(centre, point);
     return apartRound(position, minutePosition) <= apartRound(position, hourPosition) ? Hand::minute
                                                                                       : Hand::hour;
 }

@@ -23,7 +23,10 @@ inline constexpr int kTouchHoldMs = 800;
 // as near; none elsewhere.
 Hand handUnder(TwipPoint centre, TwipPoint minuteTip, TwipPoint hourTip, TwipPoint point);
 
-// The hand a drag that starts at dial position `position` moves: the one pointing nearer to
-// it round the dial, the minute hand when both are as near. A small finger need not find a
-// thin hand; it only has to start on its side of the dial.
-Hand handNearerByAngle(double position, double minutePosition, double hourPosition);
+// The hand a drag that starts at `point` moves: the one the press is on (handUnder), or else
+// the one pointing nearer to it round the dial, the minute hand when both are as near. A small
+// finger need not find a thin hand; it only has to start on its side of the dial. One that
+// does find a hand takes that hand, though the other point nearer: beyond the hour hand's tip,
+// on the minute hand, when the two stand close.
+Hand handToDrag(TwipPoint centre, TwipPoint minuteTip, TwipPoint hourTip, TwipPoint point,
+                double minutePosition, double hourPosition);

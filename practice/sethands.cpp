@@ -22,11 +22,12 @@ void frmclock::lblClickMe_MouseDown(int Button, int /*Shift*/, float X, float Y)
         setGesture.consumed = true;
         return;
     }
-    // Anywhere on the clock will do: the press takes the hand on its side of the dial.
-    const double position =
-        dialPositionAt({dialCenterX, dialCenterY}, {lblClickMe->Left + X, lblClickMe->Top + Y});
+    // Anywhere on the clock will do: the press takes the hand it is on, or else the hand on its
+    // side of the dial.
     const HandPositions hands = handPositions(setHands);
-    setGesture.hand = handNearerByAngle(position, hands.minuteMark, hands.hour);
+    setGesture.hand =
+        handToDrag({dialCenterX, dialCenterY}, {Line1->X2, Line1->Y2}, {Line2->X2, Line2->Y2},
+                   {lblClickMe->Left + X, lblClickMe->Top + Y}, hands.minuteMark, hands.hour);
 }
 
 void frmclock::lblClickMe_MouseMove(int Button, int /*Shift*/, float X, float Y)

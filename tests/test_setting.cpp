@@ -65,7 +65,8 @@ void SettingTest::handTakenHold_data()
 {
     // The minute hand points at the 12 (tip 2880 above the centre), the hour hand at the 3
     // (tip 1800 right of it) or, one over the other, at the 12. "under": the hand a press is
-    // on, within 300 of it; "drags": the hand a drag from there moves, the nearer by angle.
+    // on, within 300 of it; "drags": the hand a drag from there moves, that one or else the
+    // nearer by angle.
     QTest::addColumn<TwipPoint>("hourTip");
     QTest::addColumn<double>("hourAt");
     QTest::addColumn<TwipPoint>("point");
@@ -91,6 +92,11 @@ void SettingTest::handTakenHold_data()
     row("as near to both", {4700, 6002.5}, Hand::minute, Hand::minute);
     QTest::newRow("one over the other, past the hour tip")
         << atTwelve << 0.0 << TwipPoint{4560, 4000} << Hand::minute << Hand::minute;
+    // The hour hand at 0.3, just past the minute hand: the press, 270 beside the minute hand and
+    // 805 past the hour tip, is at position 0.2, nearer the hour hand by angle.
+    QTest::newRow("close together, on the minute hand past the hour tip")
+        << TwipPoint{4841.6f, 4364.7f} << 0.3 << TwipPoint{4830, 3560} << Hand::minute
+        << Hand::minute;
 }
 
 void SettingTest::handTakenHold()
@@ -101,7 +107,7 @@ void SettingTest::handTakenHold()
     QFETCH(Hand, under);
     QFETCH(Hand, drags);
     QCOMPARE(handUnder(kCentre, {4560, 3262.5}, hourTip, point), under);
-    QCOMPARE(handNearerByAngle(dialPositionAt(kCentre, point), 0, hourAt), drags);
+    QCOMPARE(handToDrag(kCentre, {4560, 3262.5}, hourTip, point, 0, hourAt), drags);
 }
 
 void SettingTest::minuteHandDragged_data()
