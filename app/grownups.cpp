@@ -80,9 +80,10 @@ void frmclock::openSettings()
 
 void frmclock::grownUpChose(Choice choice, int index)
 {
-    if (settings.choices().index(choice) == index)
-        return;
+    const bool changed = settings.choices().index(choice) != index;
     settings.choose(choice, index);
+    if (!changed)
+        return;
     switch (choice) {
     case Choice::language:
         useLanguage(settings.choices().language().value_or(desktopLanguage()));

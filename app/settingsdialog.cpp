@@ -35,6 +35,10 @@ SettingsDialog::SettingsDialog(const Choices& current, Language desktopLanguage,
         form->addRow(row.label, row.list);
         connect(row.list, &QComboBox::currentIndexChanged, this,
                 [this, choice](int index) { emit chosen(choice, index); });
+        // The entry already shown, chosen again: a choice the command line gave for one run is
+        // how a grown-up keeps it.
+        connect(row.list, &QComboBox::activated, this,
+                [this, choice](int index) { emit chosen(choice, index); });
         rows.push_back(row);
     }
     auto* buttons = new QDialogButtonBox(this);

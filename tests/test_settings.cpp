@@ -431,6 +431,19 @@ void SettingsTest::rememberedAcrossRuns()
         second.window->settings = Settings(file);
         QCOMPARE(second.load().n9->Caption, QStringLiteral("IX"));
     }
+    {
+        // Filling the screen for one run, then chosen again as the settings show it: kept.
+        GivenChoices given;
+        given[std::size_t(Choice::size)] = 1;
+        ClockFixture third;
+        third.window->settings = Settings(file, given);
+        frmclock& w = third.load();
+        w.openSettings();
+        QComboBox* size = w.findChild<QComboBox*>(QStringLiteral("size"));
+        QCOMPARE(size->currentIndex(), 1);
+        emit size->activated(1);
+    }
+    QCOMPARE(contentOf(file), QByteArray("[General]\nnumerals=roman\nsize=fill\n"));
     const QString written = snapshot(home.path());
 
     // The program itself, in the same home: the command line holds for its run alone.
