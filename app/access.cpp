@@ -77,14 +77,8 @@ QString frmclock::accessibleDescription(const Control& control) const
     return {};
 }
 
-bool frmclock::mayHoldValue(const Control& control) const
-{
-    return &control == lblClickMe;
-}
-
 // In Set mode the clock is also a slider of the hands' time in minutes from twelve, one step
-// a unit of the precision, so every precision reads the same scale. Reading, it holds none:
-// its time is the answer.
+// a unit of the precision, so every precision reads the same scale.
 std::optional<FormView::Value> frmclock::accessibleValue(const Control& control) const
 {
     if (&control != lblClickMe || practiceMode != PracticeMode::set)

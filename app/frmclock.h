@@ -47,7 +47,6 @@ public:
     void coverScreen();
     void followScreen();
     QString accessibleDescription(const Control& control) const override;
-    bool mayHoldValue(const Control& control) const override;
     std::optional<Value> accessibleValue(const Control& control) const override;
     void describeClock();
     void placeInWindow();

@@ -125,19 +125,13 @@ void AccessibilityTest::clockInSetModeIsSetLikeASlider()
     ClockFixture fixture(14, 7);
     frmclock& w = fixture.load();
     QAccessibleInterface* clock = interfaceUnder(fixture, w.lblClickMe);
-    // Reading the clock, its time is the answer: the value is there, as screen readers learn
-    // it once, but empty, and setting it moves nothing.
-    QAccessibleValueInterface* value = clock->valueInterface();
-    QVERIFY(value);
-    QCOMPARE(value->maximumValue(), QVariant(0.0));
-    QCOMPARE(clock->text(QAccessible::Value), QString());
-    value->setCurrentValue(100);
-    QCOMPARE(clock->text(QAccessible::Description), QStringLiteral("The clock shows 2:07."));
+    QVERIFY(!clock->valueInterface()); // reading the clock, its time is the answer
     QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(w.lblOrder1));
     QTest::mouseClick(&w, Qt::LeftButton, {}, fixture.middleOf(w.lblSet1));
     QVERIFY(clock->text(QAccessible::Name).contains("arrow keys"));
     QCOMPARE(clock->text(QAccessible::Description), QStringLiteral("The hands show 12:00."));
-    QCOMPARE(clock->valueInterface(), value);
+    QAccessibleValueInterface* value = clock->valueInterface();
+    QVERIFY(value);
     QCOMPARE(value->minimumValue(), QVariant(0.0));
     QCOMPARE(value->maximumValue(), QVariant(719.0));
     QCOMPARE(value->minimumStepSize(), QVariant(5.0));

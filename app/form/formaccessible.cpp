@@ -97,7 +97,7 @@ public:
     {
         if (type == QAccessible::ActionInterface)
             return static_cast<QAccessibleActionInterface*>(this);
-        if (type == QAccessible::ValueInterface && view && view->mayHoldValue(*control))
+        if (type == QAccessible::ValueInterface && view && view->accessibleValue(*control))
             return static_cast<QAccessibleValueInterface*>(this);
         return nullptr;
     }
@@ -145,12 +145,11 @@ public:
     }
 
 private:
-    // Nothing held reads as an empty range: a screen reader asks for numbers.
     QVariant valuePart(double FormView::Value::*part) const
     {
-        if (!view)
-            return {};
-        return view->accessibleValue(*control).value_or(FormView::Value{}).*part;
+        const std::optional<FormView::Value> value =
+            view ? view->accessibleValue(*control) : std::nullopt;
+        return value ? QVariant((*value).*part) : QVariant();
     }
     void announceText(QAccessible::Text which, QString& reported, QAccessible::Event change)
     {

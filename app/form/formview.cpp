@@ -49,11 +49,6 @@ QString FormView::accessibleDescription(const Control& control) const
     return control.toolTip;
 }
 
-bool FormView::mayHoldValue(const Control&) const
-{
-    return false;
-}
-
 std::optional<FormView::Value> FormView::accessibleValue(const Control&) const
 {
     return std::nullopt;

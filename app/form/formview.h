@@ -53,10 +53,8 @@ public:
     // knows more.
     virtual QString accessibleDescription(const Control& control) const;
 
-    // A control that may hold a value a screen reader can read and change, as a slider does;
-    // most never do. Screen readers learn what a control offers once, so one that may is
-    // offered as holding a value all along, an empty one while accessibleValue has none.
-    virtual bool mayHoldValue(const Control& control) const;
+    // A control that holds a value a screen reader can read and change, as a slider does;
+    // most hold none.
     struct Value {
         double current = 0, minimum = 0, maximum = 0, step = 1;
         QString text; // how the value reads, "3:15" rather than 39
